@@ -1,0 +1,68 @@
+#pragma once
+// A module-group package: a package whose non-"Main" features are modules,
+// with the lowest core version it needs and its localized names.
+#include <vector>
+#include "engine/MPIMsi.h"
+
+class CMPIModule;
+
+extern const CString g_strDefaultMinCoreVersion;  // "1.00"
+
+class CMPIGroupMsi : public CMPIMsi
+{
+public:
+    explicit CMPIGroupMsi(CMPIBase* owner);
+    ~CMPIGroupMsi() override;
+
+    UINT ReadPackage(const wchar_t* path, MSIHANDLE package) override;
+    UINT ReadInstalled(const wchar_t* productCode, MSIHANDLE product) override;
+    BOOL NeedsAction(MPISetupMode mode) override;
+    int GetPackageSize(MPISetupMode mode) override;
+    int GetInstalledSize() override;
+    int GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode mode) override;
+    virtual void GetFeatureList(CString& list, MPISetupMode mode);
+    virtual BOOL IsInstalledAfter(MPISetupMode mode);
+    // Makes a module of this group, appends it and returns it.
+    virtual CMPIModule* CreateModule();
+
+    UINT BuildModules(MSIHANDLE package);
+    UINT ReadInstalledModules(MSIHANDLE product);
+    BOOL IsModuleRecord(MSIHANDLE record);
+    static BOOL IsModuleFeature(const wchar_t* feature);
+
+    CMPIModule* GetModule(unsigned index) const
+    {
+        return index < m_Modules.size() ? m_Modules[index] : NULL;
+    }
+    unsigned GetModuleCount() const { return static_cast<unsigned>(m_Modules.size()); }
+
+    UINT ReadMinCoreVersion(MSIHANDLE package);
+    void SetMinCoreVersion();
+    // Sets the text and parses it; for callers that know the value already.
+    void SetMinCoreVersion(const wchar_t* text) { m_strMinCoreVersion = text; SetMinCoreVersion(); }
+    const CString& GetMinCoreVersion() const { return m_strMinCoreVersion; }
+    int GetMinCoreMajor() const { return m_nMinCoreMajor; }
+    int GetMinCoreMinor() const { return m_nMinCoreMinor; }
+    int GetCoreVersionFlag() const { return m_nCoreVersionFlag; }
+
+    const CString& GetGroupName(int source);
+    const CString& GetVendorPlusGroupName(int source);
+    void ReadGroupNames(int source);
+    void GetLocalizedProperty(const wchar_t* baseName, LANGID language, CString& value, MSIHANDLE handle);
+
+protected:
+    void ClearInstalled() override;
+    // Module names whose sizes count, each followed by its parent chain.
+    void CollectFeatures(CStringArray& features, const CMPIFeatureSizeList& chainList,
+                         MPISetupMode mode, bool installedOnly, bool exactlyOne);
+
+    std::vector<CMPIModule*> m_Modules;
+    CString m_strMinCoreVersion;
+    int m_nCoreVersionFlag;
+    int m_nMinCoreMajor;
+    int m_nMinCoreMinor;
+    int m_CachedNamesLanguage;
+    int m_CachedNamesSource;
+    CString m_strGroupName;
+    CString m_strVendorPlusGroupName;
+};
