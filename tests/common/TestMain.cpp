@@ -1,0 +1,8 @@
+// Test entry for every test executable: GoogleTest with wide arguments.
+#include <gtest/gtest.h>
+
+int wmain(int argc, wchar_t** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
