@@ -68,10 +68,12 @@ public: \
     IMPLEMENT_RUNTIMECLASS_(cls, base, &cls::CreateObject)
 
 // The object as the given class when its run-time class derives from it, else null.
+// The record is passed in: RUNTIME_CLASS pastes the class name, which a
+// template parameter cannot supply.
 template <typename T>
-T* AfxDynamicDownCast(CObject* object)
+T* AfxDynamicDownCast(const CRuntimeClass* cls, CObject* object)
 {
-    return object != nullptr && object->IsKindOf(RUNTIME_CLASS(T)) ? static_cast<T*>(object) : nullptr;
+    return object != nullptr && object->IsKindOf(cls) ? static_cast<T*>(object) : nullptr;
 }
-#define DYNAMIC_DOWNCAST(cls, object) AfxDynamicDownCast<cls>(object)
+#define DYNAMIC_DOWNCAST(cls, object) AfxDynamicDownCast<cls>(RUNTIME_CLASS(cls), object)
 #define STATIC_DOWNCAST(cls, object) static_cast<cls*>(object)
