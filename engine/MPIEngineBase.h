@@ -75,7 +75,9 @@ public:
     // Requests cancellation of a busy run; always 0.
     int Cancel();
 
-    // Waits until a started worker has ended (no-op when none runs).
+    // Waits until a started worker has ended (no-op when none runs), handling
+    // messages sent to this thread meanwhile. A concrete engine calls it in
+    // its own destructor: the worker calls its hooks until the run ends.
     void WaitForWorker();
 
     // --- guarded callback calls: 0 (or the control) normally, also without a
@@ -98,8 +100,11 @@ public:
     // malformed text. Works on a private copy.
     static BOOL ParseCommonData(LPCWSTR pszText);
     // Reads the number at *ppCursor up to the next blank or the end, cuts the
-    // text there (writes a terminator) and leaves the cursor on the cut.
-    static int ReadMessageField(wchar_t** ppCursor);
+    // text there (writes a terminator) and leaves the cursor on the cut; the
+    // value is _wtoi of the field. Callers move one character on before the
+    // next field, but only when *pbEnd (optional) is FALSE: TRUE means the
+    // field ended at the end of the text and nothing follows the cut.
+    static int ReadMessageField(wchar_t** ppCursor, BOOL* pbEnd = NULL);
 
     // --- fields the concrete engine reads ----------------------------------
     int m_Mode;                              // MPISetupMode of the current run

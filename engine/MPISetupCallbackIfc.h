@@ -7,8 +7,9 @@
 
 class CProgressCtrl;
 
-struct CMPISetupCallbackIfc
+class CMPISetupCallbackIfc
 {
+public:
     // Append one line to the run's log; an empty text is an empty line.
     virtual void AddMessage(LPCWSTR pszText) = 0;
     // Show the text as the current status; an empty text clears it.
