@@ -52,9 +52,13 @@ public:
 
 protected:
     void ClearInstalled() override;
-    // Module names whose sizes count, each followed by its parent chain.
-    void CollectFeatures(CStringArray& features, const CMPIFeatureSizeList& chainList,
-                         MPISetupMode mode, bool installedOnly, bool exactlyOne);
+    // The module of that feature name, or NULL.
+    CMPIModule* FindModule(const wchar_t* feature) const;
+    // One installed module feature: found or made, then its installed state.
+    UINT LoadInstalledFeature(const wchar_t* feature, MSIHANDLE product);
+    // Installed features from the product's own Feature table, for an
+    // installer that publishes none through MsiEnumFeaturesW.
+    UINT ReadInstalledFeatureTable(MSIHANDLE product);
 
     std::vector<CMPIModule*> m_Modules;
     CString m_strMinCoreVersion;

@@ -1,0 +1,113 @@
+#include "engine/MPIFeatureSizeList.h"
+#include <climits>
+
+int MPIClampToInt(long long value)
+{
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+CMPIFeatureSizeList::~CMPIFeatureSizeList()
+{
+    Clear();
+}
+
+void CMPIFeatureSizeList::Clear()
+{
+    for (CMPIFeatureSize* entry : m_Entries)
+        delete entry;
+    m_Entries.clear();
+}
+
+void CMPIFeatureSizeList::Add(const wchar_t* feature, const wchar_t* parent, int bytes, int components)
+{
+    CMPIFeatureSize* entry = new CMPIFeatureSize;
+    entry->SetFeature(feature ? feature : L"");
+    entry->SetParent(parent ? parent : L"");
+    entry->SetSize(bytes);
+    entry->SetComponentCount(components);
+    try
+    {
+        m_Entries.push_back(entry);
+    }
+    catch (...)
+    {
+        delete entry;
+        throw;
+    }
+}
+
+const CMPIFeatureSize* CMPIFeatureSizeList::Find(const wchar_t* feature) const
+{
+    if (feature == NULL)
+        return NULL;
+    for (const CMPIFeatureSize* entry : m_Entries)
+    {
+        if (entry->GetFeature() == feature)
+            return entry;
+    }
+    return NULL;
+}
+
+void CMPIFeatureSizeList::AddParentChain(CStringArray& features, const wchar_t* feature) const
+{
+    CString current = feature ? feature : L"";
+    while (!current.IsEmpty())
+    {
+        const CMPIFeatureSize* entry = Find(current);
+        if (entry == NULL)
+            return;
+        CString parent = entry->GetParent();
+        if (!parent.IsEmpty())
+        {
+            for (int i = 0; i < features.GetSize(); ++i)
+            {
+                if (features[i] == parent)
+                    return;
+            }
+            features.Add(parent);
+        }
+        current = parent;
+    }
+}
+
+int CMPIFeatureSizeList::SumBytes(const CStringArray& features) const
+{
+    long long sum = 0;
+    for (int i = 0; i < features.GetSize(); ++i)
+    {
+        if (const CMPIFeatureSize* entry = Find(features[i]))
+            sum += entry->GetSize();
+    }
+    return MPIClampToInt(sum);
+}
+
+int CMPIFeatureSizeList::SumComponents(const CStringArray& features) const
+{
+    long long sum = 0;
+    for (int i = 0; i < features.GetSize(); ++i)
+    {
+        if (const CMPIFeatureSize* entry = Find(features[i]))
+            sum += entry->GetComponentCount();
+    }
+    return MPIClampToInt(sum);
+}
+
+int CMPIFeatureSizeList::TotalBytes() const
+{
+    long long sum = 0;
+    for (const CMPIFeatureSize* entry : m_Entries)
+        sum += entry->GetSize();
+    return MPIClampToInt(sum);
+}
+
+int CMPIFeatureSizeList::TotalComponents() const
+{
+    long long sum = 0;
+    for (const CMPIFeatureSize* entry : m_Entries)
+        sum += entry->GetComponentCount();
+    return MPIClampToInt(sum);
+}

@@ -1,0 +1,40 @@
+#include "engine/MPIMsiQuery.h"
+#include <vector>
+
+UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWORD bufferChars)
+{
+    value.Empty();
+    std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
+    DWORD length = bufferChars;
+    UINT result = g_MsiDll.pMsiGetPropertyW(handle, name, buffer.data(), &length);
+    if (result == ERROR_SUCCESS)
+        value = CString(buffer.data());
+    return result;
+}
+
+UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars)
+{
+    value.Empty();
+    std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
+    DWORD length = bufferChars;
+    UINT result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
+    if (result == ERROR_SUCCESS)
+        value = CString(buffer.data());
+    return result;
+}
+
+UINT CMPIMsiView::Open(MSIHANDLE database, const wchar_t* query)
+{
+    m_Record.reset();
+    m_View.reset();
+    UINT result = g_MsiDll.pMsiDatabaseOpenViewW(database, query, m_View.put());
+    if (result != ERROR_SUCCESS)
+        return result;
+    return g_MsiDll.pMsiViewExecute(m_View.get(), 0);
+}
+
+UINT CMPIMsiView::Fetch()
+{
+    m_Record.reset();
+    return g_MsiDll.pMsiViewFetch(m_View.get(), m_Record.put());
+}

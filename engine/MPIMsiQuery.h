@@ -1,0 +1,33 @@
+#pragma once
+// Small readers over the entry-point table: a property or record field into
+// a fixed-size buffer, and a view whose rows are fetched one record at a time.
+#include "framework/CString.h"
+#include "engine/MsiHandle.h"
+
+// Reads a property into a buffer of bufferChars characters (terminator
+// included). On success value holds the text; on failure (234 when it does
+// not fit, or a bad handle) value is empty and the code is returned.
+UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWORD bufferChars);
+
+// The same for one field of a record.
+UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars);
+
+// An executed SQL view. Fetch closes the previous row's record before it
+// fetches the next, so no path holds more than one record.
+class CMPIMsiView
+{
+public:
+    CMPIMsiView() = default;
+    CMPIMsiView(const CMPIMsiView&) = delete;
+    CMPIMsiView& operator=(const CMPIMsiView&) = delete;
+
+    // Opens and executes the query without parameters; 0 or the failing code.
+    UINT Open(MSIHANDLE database, const wchar_t* query);
+    // 0 and the row in Record(), 259 at the end, or the failing code.
+    UINT Fetch();
+    MSIHANDLE Record() const { return m_Record.get(); }
+
+private:
+    UniqueMsiHandle m_View;
+    UniqueMsiHandle m_Record;
+};
