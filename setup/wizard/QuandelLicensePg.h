@@ -1,0 +1,30 @@
+#pragma once
+// The licence agreement, read as rich text from "License\license_XXX.rtf"
+// beside the program; Next is offered only while "accept" is chosen.
+#include "setup/wizard/SetupPropertyPageEx.h"
+#include "framework/RichEditCtrl.h"
+
+class CQuandelLicensePg : public CSetupPropertyPageEx
+{
+public:
+    CQuandelLicensePg(UINT nIDTemplate = 133, UINT nIDCaption = 0, UINT nIDHeaderTitle = 103,
+                      UINT nIDHeaderSubTitle = 104);
+    ~CQuandelLicensePg() override;
+
+    BOOL OnSetActive() override;
+    LRESULT OnWizardBack() override;
+
+    // The agreement file for the thread locale's language.
+    static CString GetLicensePath();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void UpdateButtons();
+    void OnAccept();
+    void OnDecline();
+
+    CRichEditCtrl m_Agreement;   // 1008
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,31 @@
+#pragma once
+// The modify page: reached by Back from the summary while the action is
+// modify; shows the disk-space lines of a change.
+#include "setup/wizard/SetupPropertyPageEx.h"
+
+class CSetupModifyPg : public CSetupPropertyPageEx
+{
+public:
+    CSetupModifyPg(UINT nIDTemplate = 159, UINT nIDCaption = 0, UINT nIDHeaderTitle = 147,
+                   UINT nIDHeaderSubTitle = 146);
+    ~CSetupModifyPg() override;
+
+    LRESULT OnWizardBack() override;
+    LRESULT OnWizardNext() override;
+
+    // Needed and available space in MB; a modify changes nothing yet.
+    virtual void QuerySpace(float& needed, float& available);
+    void UpdateSpaceTexts();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    void OnDiskSpace();
+    void OnUpdateSpace();
+    void OnUpdateSpaceCommand(UINT nID);
+
+    CString m_strSpaceLeft;     // 1056
+    CString m_strSpaceNeeded;   // 1057
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,50 @@
+#pragma once
+// The module installation page of a custom install: every group package
+// and its modules in a check-box tree; the checks become the modules'
+// install selections. Owns the service object (deleted with the page).
+#include "setup/wizard/SetupPropertyPageEx.h"
+#include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
+
+class CQuandelSrv;
+
+class CSetupModuleInstallPg : public CSetupPropertyPageEx
+{
+public:
+    CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = 165, UINT nIDCaption = 0,
+                          UINT nIDHeaderTitle = 107, UINT nIDHeaderSubTitle = 108);
+    ~CSetupModuleInstallPg() override;
+
+    BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
+    LRESULT OnWizardBack() override;
+    LRESULT OnWizardNext() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // The space the current choices need, in MB, and its line of text.
+    double GetRequiredMB();
+    void UpdateSpaceText();
+    // Writes every module row's check into its module's install selection.
+    void ApplySelections();
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    void CreateDiskSpaceButton();
+    void FillTree();
+    void ShowSelectedDetails();
+    void UpdateButtons();
+    void OnUncheckAll();
+    void OnCheckAll();
+    void OnDiskSpace();
+
+    CQuandelModuleDetailsListBox m_DetailsList;   // 1106
+    QUANDEL_CExCheckBoxTreeListBox m_Tree;        // 1100
+    CString m_strSpace;                           // 1051
+    CButton m_DiskSpaceButton;                    // 1034, child of the sheet
+    CQuandelSrv* m_pSrv;                          // owned
+
+    DECLARE_MESSAGE_MAP()
+};

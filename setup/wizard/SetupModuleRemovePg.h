@@ -1,0 +1,53 @@
+#pragma once
+// The module removal page: installed groups and modules in a check-box
+// tree; each installed module's remove mark follows the checks.
+#include "setup/wizard/SetupPropertyPageEx.h"
+#include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
+
+class CQuandelSrv;
+
+class CSetupModuleRemovePg : public CSetupPropertyPageEx
+{
+public:
+    CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate = 144, UINT nIDCaption = 0,
+                         UINT nIDHeaderTitle = 113, UINT nIDHeaderSubTitle = 114);
+    ~CSetupModuleRemovePg() override;
+
+    BOOL OnSetActive() override;
+    BOOL OnKillActive() override;
+    LRESULT OnWizardBack() override;
+    LRESULT OnWizardNext() override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Tree rows carry (group index, module index) in their item data.
+    static DWORD MakeRowData(int group, int module);
+    static int RowDataGroup(DWORD data);
+    static int RowDataModule(DWORD data);   // -1 for a group row
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+    void FillInstalledTree();
+    void FillShippedTree();
+    void FillTree(BOOL shippedOnly);
+    void UpdateButtons();
+    void ShowDetails(int group, int module);
+    BOOL RowToObjects(int row, int& group, int& module);
+    void SetRemoveMarks(int group, int module, BOOL mark);
+    // Every module row's check becomes its module's remove mark.
+    void ApplyChecks();
+    BOOL HasMarkedModules();
+
+    void OnUncheckAll();
+    void OnCheckAll();
+    void OnTreeSelChange();
+
+    CQuandelModuleDetailsListBox m_DetailsList;   // 1106
+    QUANDEL_CExCheckBoxTreeListBox m_Tree;        // 1133
+    CQuandelSrv* m_pSrv;                          // not owned
+    bool m_bNotInstalledCopy;
+
+    DECLARE_MESSAGE_MAP()
+};
