@@ -1,0 +1,13 @@
+#include "support/LanguageFileName.h"
+#include "support/FilePath.h"
+#include "support/LanguageAbbreviation.h"
+#include "framework/AppCore.h"
+
+CString GetLanguageFileName(int language, const wchar_t* extension)
+{
+    CFilePath module(AfxGetInstanceHandle());
+    if (module.m_FilePath.IsEmpty())
+        return CString();
+    return module.GetDirectory() + L"\\" + module.GetFileName(false) + GetLanguageAbbreviation(language) + L"." +
+           extension;
+}

@@ -1,0 +1,101 @@
+#include "support/ResourceDllManager.h"
+#include "support/FilePath.h"
+#include "support/LanguageAbbreviation.h"
+#include "support/LanguageFileName.h"
+#include "framework/AppCore.h"
+#include "framework/Diag.h"
+#include <memory>
+#include <new>
+
+IMPLEMENT_DYNAMIC(CResourceDllManager, CObject)
+
+namespace
+{
+const int kDefaultLanguage = 1033;
+std::unique_ptr<CResourceDllManager> g_resourceDllManager;
+}
+
+CResourceDllManager* CResourceDllManager::GetInstance()
+{
+    if (!g_resourceDllManager)
+    {
+        try
+        {
+            g_resourceDllManager.reset(new CResourceDllManager);
+        }
+        catch (const std::bad_alloc&)
+        {
+            // Out of memory: there is no manager; callers treat that as failure.
+        }
+    }
+    ASSERT(g_resourceDllManager);
+    return g_resourceDllManager.get();
+}
+
+HRESULT CResourceDllManager::Validate()
+{
+    CResourceDllManager* manager = GetInstance();
+    if (manager != nullptr && manager->m_hProgramInstance != nullptr && manager->m_hLibraryInstance != nullptr)
+        return S_OK;
+    TRACE(L"ResourceDLLManager failed to initialize to a valid state!\n");
+    ASSERT(FALSE);
+    return E_FAIL;
+}
+
+CResourceDllManager::CResourceDllManager()
+    : m_hProgramInstance(AfxGetInstanceHandle())
+{
+    ASSERT(m_hProgramInstance != nullptr);
+    if (!Load(kDefaultLanguage))
+    {
+        TRACE(L"Could not load default resource-only DLL (%s)!\n", GetFileName(kDefaultLanguage).GetString());
+        ASSERT(FALSE);
+    }
+}
+
+CResourceDllManager::~CResourceDllManager()
+{
+    FreeResourceDll();
+}
+
+bool CResourceDllManager::IsAvailable(int language) const
+{
+    // Without a language part the name would be the module's own.
+    if (GetLanguageAbbreviation(language).IsEmpty())
+        return false;
+    CString name = GetFileName(language);
+    return !name.IsEmpty() && CFilePath::Exists(name);
+}
+
+bool CResourceDllManager::Load(int language)
+{
+    if (m_hLibraryInstance != nullptr && language == m_nLanguage)
+        return true;
+    if (!IsAvailable(language))
+        return false;
+    CString name = GetFileName(language);
+    ASSERT(!name.IsEmpty());
+    HINSTANCE library = LoadLibraryW(name);
+    ASSERT(library != nullptr);
+    if (library == nullptr)
+        return false;
+    FreeResourceDll();
+    AfxSetResourceHandle(library);
+    m_nLanguage = language;
+    m_hLibraryInstance = library;
+    return true;
+}
+
+bool CResourceDllManager::FreeResourceDll()
+{
+    if (m_hLibraryInstance == nullptr || m_hLibraryInstance == m_hProgramInstance)
+        return false;
+    AfxSetResourceHandle(m_hProgramInstance);
+    FreeLibrary(m_hLibraryInstance);
+    return true;
+}
+
+CString CResourceDllManager::GetFileName(int language) const
+{
+    return GetLanguageFileName(language, L"dll");
+}
