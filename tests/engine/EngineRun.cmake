@@ -13,3 +13,22 @@ quandel_gtest(engine_worker_tests
           ${engine_run_support}
   LIBS engine
   TIMEOUT 60)
+
+set(engine2_fixtures ${CMAKE_SOURCE_DIR}/tests/fixtures/engine2)
+set(engine2_payload ${engine2_fixtures}/payload/moda.txt ${engine2_fixtures}/payload/modb.txt
+    ${engine2_fixtures}/AskCancel.js)
+quandel_msi_fixture(e2_plain ${engine2_fixtures}/e2_package.wxs
+  DEFINES CID=0001 NAME=QuandelEngine2Plain REBOOT=0 FAIL=0 CANCEL=0 DEPENDS ${engine2_payload})
+quandel_msi_fixture(e2_reboot ${engine2_fixtures}/e2_package.wxs
+  DEFINES CID=0002 NAME=QuandelEngine2Restart REBOOT=1 FAIL=0 CANCEL=0 DEPENDS ${engine2_payload})
+quandel_msi_fixture(e2_fail ${engine2_fixtures}/e2_package.wxs
+  DEFINES CID=0003 NAME=QuandelEngine2Failure REBOOT=0 FAIL=1 CANCEL=0 DEPENDS ${engine2_payload})
+quandel_msi_fixture(e2_cancel ${engine2_fixtures}/e2_package.wxs
+  DEFINES CID=0004 NAME=QuandelEngine2Cancel REBOOT=0 FAIL=0 CANCEL=1 DEPENDS ${engine2_payload})
+
+quandel_gtest(engine_install_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineInstallTests.cpp ${CMAKE_CURRENT_LIST_DIR}/EngineTestSupport.cpp
+  LIBS engine
+  DEPENDS fixture_e2_plain fixture_e2_reboot fixture_e2_fail fixture_e2_cancel
+  RESOURCE_LOCK msi
+  TIMEOUT 180)
