@@ -4,6 +4,7 @@
 // handle and resource handle.
 #include "framework/CObject.h"
 #include "framework/CString.h"
+#include "framework/MsgMap.h"
 
 class CWnd;
 
@@ -14,6 +15,14 @@ class CCmdTarget : public CObject
 public:
     CCmdTarget() = default;
     ~CCmdTarget() override = default;
+
+    // Runs the handler of the command (WM_COMMAND code and id) from the
+    // message map; FALSE when the map has none (framework/MsgMap.h).
+    virtual BOOL OnCmdMsg(UINT nID, int nCode);
+
+protected:
+    static const AFX_MSGMAP* GetThisMessageMap();
+    virtual const AFX_MSGMAP* GetMessageMap() const;
 };
 
 class CWinApp : public CCmdTarget

@@ -1,16 +1,15 @@
 #pragma once
-// CProgressCtrl: a thin wrapper over a progress-bar window handle. Every
-// operation sends the matching PBM_* message to the window.
-#include <windows.h>
+// CProgressCtrl: the progress-bar control. Every operation sends the
+// matching PBM_* message to the window, so the engine may drive it from its
+// worker thread. Constructed from a handle it only wraps that window.
+#include "framework/Wnd.h"
 #include <commctrl.h>
 
-class CProgressCtrl
+class CProgressCtrl : public CWnd
 {
 public:
-    CProgressCtrl() : m_hWnd(NULL) {}
-    explicit CProgressCtrl(HWND hWnd) : m_hWnd(hWnd) {}
-
-    HWND GetSafeHwnd() const { return m_hWnd; }
+    CProgressCtrl() = default;
+    explicit CProgressCtrl(HWND hWnd) { m_hWnd = hWnd; }
 
     void SetRange32(int nLower, int nUpper)
     {
@@ -28,6 +27,4 @@ public:
     int OffsetPos(int nPos) { return (int)::SendMessageW(m_hWnd, PBM_DELTAPOS, (WPARAM)nPos, 0); }
     int SetStep(int nStep) { return (int)::SendMessageW(m_hWnd, PBM_SETSTEP, (WPARAM)nStep, 0); }
     int StepIt() { return (int)::SendMessageW(m_hWnd, PBM_STEPIT, 0, 0); }
-
-    HWND m_hWnd;
 };
