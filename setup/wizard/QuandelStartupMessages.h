@@ -1,0 +1,12 @@
+#pragma once
+// The message shown when the setup program cannot even load its language
+// library: built into the program, in the language of the thread locale.
+#include "framework/CString.h"
+
+// Text and caption for the thread locale lcid (compared whole: a locale
+// with a sort identifier gets the English row).
+void GetStartupFailureMessage(LCID lcid, CString& text, CString& caption);
+
+// The message for a Windows Installer that cannot be loaded or lacks entry
+// points, in the same languages (English where no translation exists).
+void GetInstallerMissingMessage(LCID lcid, CString& text, CString& caption);

@@ -1,0 +1,34 @@
+#include "setup/wizard/SetupPropertyPageEx.h"
+#include "setup/wizard/QuandelWizard.h"
+#include "setup/wizard/QuandelMessageBox.h"
+
+IMPLEMENT_DYNAMIC(CSetupPropertyPageEx, CPropertyPage)
+
+namespace {
+const UINT kCancelQuestion = 164;
+}
+
+CSetupPropertyPageEx::CSetupPropertyPageEx(UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTitle,
+                                           UINT nIDHeaderSubTitle)
+    : CPropertyPage(nIDTemplate, nIDCaption, nIDHeaderTitle, nIDHeaderSubTitle, PAGE_RECORD_SIZE)
+{
+    m_psp.dwFlags &= ~PSP_HASHELP;
+}
+
+CSetupPropertyPageEx::~CSetupPropertyPageEx()
+{
+}
+
+BOOL CSetupPropertyPageEx::OnQueryCancel()
+{
+    if (QuandelMessageBox(kCancelQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        return CPropertyPage::OnQueryCancel();
+    return FALSE;
+}
+
+CQuandelWizard* CSetupPropertyPageEx::GetWizard() const
+{
+    if (m_hWnd == nullptr)
+        return nullptr;
+    return DYNAMIC_DOWNCAST(CQuandelWizard, GetParent());
+}
