@@ -5,6 +5,9 @@
 
 IMPLEMENT_DYNAMIC(COrvoWinApp, CWinApp)
 
+BEGIN_MESSAGE_MAP(COrvoWinApp, CWinApp)
+END_MESSAGE_MAP()
+
 COrvoWinApp::COrvoWinApp()
     : CWinApp(nullptr)
 {

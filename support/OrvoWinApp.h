@@ -29,4 +29,6 @@ public:
 
 protected:
     bool m_bUseHelp = false;
+
+    DECLARE_MESSAGE_MAP()
 };
