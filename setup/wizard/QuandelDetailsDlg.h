@@ -2,6 +2,7 @@
 // The details dialog of the welcome page: the module groups of the
 // distribution folder as a tree and the details of the selected item.
 #include "framework/Dialog.h"
+#include "framework/Button.h"
 #include "framework/TreeCtrl.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
 

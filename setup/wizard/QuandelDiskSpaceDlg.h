@@ -2,6 +2,7 @@
 // The disk-space dialog: the space an installation needs and the size and
 // free space of the drive that receives it.
 #include "framework/Dialog.h"
+#include "framework/Button.h"
 #include "framework/ListCtrl.h"
 
 class CQuandelDiskSpaceDlg : public CDialog

@@ -16,6 +16,8 @@ public:
 
     // The agreement file for the thread locale's language.
     static CString GetLicensePath();
+    // Streams the file into the view as rich text; the bytes read in.
+    static long StreamFileInto(CRichEditCtrl& view, const wchar_t* path);
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

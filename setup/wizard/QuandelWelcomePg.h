@@ -2,6 +2,8 @@
 // The first wizard page: a greeting and, from a distribution folder, the
 // module groups that ship beside the program with a details button.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "framework/ListBox.h"
+#include "framework/Static.h"
 
 class CQuandelSrv;
 
@@ -17,8 +19,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // The welcome text and the group list depend on this; tests replace it.
-    virtual BOOL RunsFromInstallFolder();
     void FillGroupList();
     void OnDetails();
 
