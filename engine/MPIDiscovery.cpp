@@ -74,7 +74,7 @@ UINT CMPIBase::SearchGroupFolders(const CString& base)
 UINT CMPIBase::ReadGroupPackageFile(const CString& path)
 {
     UniqueMsiHandle package;
-    UINT result = g_MsiDll.pMsiOpenPackageExW(path, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package.put());
+    UINT result = MPIOpenPackage(path, package.put());
     if (result != ERROR_SUCCESS)
         return result;
     if (!MPIHasFlagProperty(package.get(), L"PELMORA_MODULE_PROFILE"))

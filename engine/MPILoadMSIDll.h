@@ -21,7 +21,7 @@
     X(MsiViewFetch, 1)                   \
     X(MsiViewExecute, 1)                 \
     X(MsiDatabaseOpenViewW, 1)           \
-    X(MsiOpenDatabaseW, 0)               \
+    X(MsiOpenDatabaseW, 1)               \
     X(MsiGetProductInfoW, 1)             \
     X(MsiEnumProductsW, 1)               \
     X(MsiQueryFeatureStateW, 1)          \

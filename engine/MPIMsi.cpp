@@ -18,7 +18,7 @@ CMPIMsi::~CMPIMsi()
 UINT CMPIMsi::LoadPackageFile(const wchar_t* path)
 {
     UniqueMsiHandle package;
-    UINT result = g_MsiDll.pMsiOpenPackageExW(path, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package.put());
+    UINT result = MPIOpenPackage(path, package.put());
     if (result != ERROR_SUCCESS)
         return result;
     return ReadPackage(path, package.get());
@@ -83,7 +83,7 @@ UINT CMPIMsi::OpenMsiHandle(MSIHANDLE* handle, int source)
     if (source == 0)
     {
         if (HasPackage() == 1)
-            return g_MsiDll.pMsiOpenPackageExW(m_strPackagePath, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, handle);
+            return MPIOpenPackage(m_strPackagePath, handle);
     }
     else if (IsInstalled() == 1)
     {

@@ -1,6 +1,20 @@
 #include "engine/MPIMsiQuery.h"
 #include <vector>
 
+UINT MPIOpenPackage(const wchar_t* path, MSIHANDLE* package)
+{
+    UINT result = g_MsiDll.pMsiOpenPackageExW(path, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package);
+    if (result != ERROR_PRODUCT_VERSION)
+        return result;
+    UniqueMsiHandle database;
+    if (g_MsiDll.pMsiOpenDatabaseW(path, MSIDBOPEN_READONLY, database.put()) != ERROR_SUCCESS)
+        return result;
+    wchar_t name[16];
+    wsprintfW(name, L"#%lu", static_cast<unsigned long>(database.get()));
+    // The package keeps its own reference to the database.
+    return g_MsiDll.pMsiOpenPackageExW(name, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package);
+}
+
 UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWORD bufferChars)
 {
     value.Empty();

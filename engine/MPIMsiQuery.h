@@ -12,6 +12,12 @@ UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWOR
 // The same for one field of a record.
 UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars);
 
+// MsiOpenPackageExW with MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE. Where the
+// installer still refuses a package file because another version of its
+// product is installed (1638; Wine does, Windows does not with that flag),
+// the package is opened over its database, read-only, instead.
+UINT MPIOpenPackage(const wchar_t* path, MSIHANDLE* package);
+
 // An executed SQL view. Fetch closes the previous row's record before it
 // fetches the next, so no path holds more than one record.
 class CMPIMsiView

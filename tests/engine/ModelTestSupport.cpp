@@ -121,3 +121,33 @@ std::wstring ModuleNames(CMPIGroupMsi* group)
     }
     return names;
 }
+
+namespace {
+
+std::wstring CodeDigits(const CString& code)
+{
+    return code.GetLength() >= 15 ? code.Mid(10, 4).str() : code.str();
+}
+
+std::wstring Sides(CMPIMsi* msi)
+{
+    return CodeDigits(msi->GetProductCode(0)) + L"/" + CodeDigits(msi->GetProductCode(1));
+}
+
+} // namespace
+
+std::wstring Describe(CMPIBase& base)
+{
+    std::wstring text = L"S=";
+    text += base.GetSetupMsi() ? Sides(base.GetSetupMsi()) : L"-";
+    text += L" C=";
+    text += base.GetCoreMsi() ? Sides(base.GetCoreMsi()) : L"-";
+    text += L" G=";
+    for (unsigned i = 0; i < base.GetMsiCount(); ++i)
+    {
+        if (i)
+            text += L",";
+        text += Sides(base.GetMsi(i));
+    }
+    return text;
+}

@@ -65,3 +65,7 @@ public:
 
 // Module names of a group, joined by ",".
 std::wstring ModuleNames(CMPIGroupMsi* group);
+
+// One line per collection: "S=<setup> C=<core> G=<group>,<group>", each
+// package as <package code digits>/<installed code digits>, "-" when absent.
+std::wstring Describe(CMPIBase& base);
