@@ -3,6 +3,7 @@
 // that answer with a fixed result and log what was called, and a page site
 // that records its calls.
 #include "vendorpage/PVPropPageEnum.h"
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     virtual ~FakePart() = default;
 
     LONG refs() const { return m_cRef; }
+    // Answers one operation (by name, e.g. "OnPageDeactivate") differently.
+    void SetResult(const std::string& operation, HRESULT result) { m_byOperation[operation] = result; }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
@@ -66,13 +69,15 @@ private:
     HRESULT Log(const std::string& call)
     {
         m_log.Add(m_name + "." + call);
-        return m_result;
+        auto it = m_byOperation.find(call.substr(0, call.find('(')));
+        return it != m_byOperation.end() ? it->second : m_result;
     }
 
     std::string m_name;
     HRESULT m_result;
     CallLog& m_log;
     bool m_handlesEvents;
+    std::map<std::string, HRESULT> m_byOperation;
     LONG m_cRef = 1;
 };
 
