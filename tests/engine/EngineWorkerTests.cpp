@@ -323,3 +323,24 @@ TEST_F(EngineTest, GuardedCallbackCalls)
                                          L"DisableCancel", L"OnComplete 1"}),
               callback.Calls());
 }
+
+TEST_F(EngineTest, WaitingForTheWorkerHandlesItsSentMessages)
+{
+    // The worker sends to a window of this thread while this thread waits
+    // for it (an engine destroyed during a run): the wait must not deadlock.
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    ASSERT_TRUE(window != NULL);
+    base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
+    engine.OnHook = [&](const HookCall& call) {
+        if (call.hook == L"PackageStart")
+            ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"from the worker"));
+    };
+    ASSERT_EQ(0, engine.Start(0, &callback));
+    engine.WaitForWorker();
+    EXPECT_FALSE(engine.IsBusy());
+    EXPECT_EQ(MPI_RUN_COMPLETE, callback.Status());
+    wchar_t text[64] = {0};
+    ::GetWindowTextW(window, text, 64);
+    EXPECT_STREQ(L"from the worker", text);
+    ::DestroyWindow(window);
+}
