@@ -41,6 +41,9 @@
 #define IDS_WZ_RUN_START_FAILED        4144  // %1!d!: the start result
 #define IDS_WZ_RESTART_QUESTION        4145
 
+// Start-up: Windows Installer cannot be used (caption: 4136).
+#define IDS_WZ_INSTALLER_MISSING       4170
+
 // Language dialog: language names and the two texts.
 #define IDS_WZ_LANG_ENGLISH            200
 #define IDS_WZ_LANG_GERMAN             201

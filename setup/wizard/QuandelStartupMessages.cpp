@@ -39,15 +39,6 @@ const StartupMessage kFailureMessages[] = {
      L"Quandel.exe error"},
 };
 
-const StartupMessage kInstallerMessages[] = {
-    {1031, L"Windows Installer ist auf diesem Computer nicht verwendbar.\n"
-           L"Das Setup kann keine Modulprofile installieren oder entfernen.",
-     L"Quandel.exe-Fehler"},
-    {0, L"Windows Installer cannot be used on this computer.\n"
-        L"Setup cannot install or remove module profiles.",
-     L"Quandel.exe error"},
-};
-
 template <size_t N>
 void Pick(const StartupMessage (&table)[N], LCID lcid, CString& text, CString& caption)
 {
@@ -69,7 +60,3 @@ void GetStartupFailureMessage(LCID lcid, CString& text, CString& caption)
     Pick(kFailureMessages, lcid, text, caption);
 }
 
-void GetInstallerMissingMessage(LCID lcid, CString& text, CString& caption)
-{
-    Pick(kInstallerMessages, lcid, text, caption);
-}

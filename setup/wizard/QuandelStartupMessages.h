@@ -7,6 +7,3 @@
 // with a sort identifier gets the English row).
 void GetStartupFailureMessage(LCID lcid, CString& text, CString& caption);
 
-// The message for a Windows Installer that cannot be loaded or lacks entry
-// points, in the same languages (English where no translation exists).
-void GetInstallerMissingMessage(LCID lcid, CString& text, CString& caption);

@@ -1,0 +1,4 @@
+// The one application object of Quandel.exe.
+#include "setup/wizard/Quandel.h"
+
+CQuandelApp theApp;
