@@ -1,0 +1,6 @@
+#pragma once
+#define IDD_TEST_DIALOG 500
+#define IDC_TEST_EDIT   501
+#define IDC_TEST_MISSING 502
+#define IDD_TEST_PAGE   600
+#define IDC_TEST_PAGE_EDIT 601
