@@ -323,3 +323,43 @@ TEST_F(VendorPageTest, PartsCanKeepThePageActive)
     EXPECT_NE(std::find(log.calls.begin(), log.calls.end(), "p1.OnPageActivate"), log.calls.end());
     EXPECT_NE(0, host.Current());
 }
+
+TEST(HyperLinkControl, ControlWithoutFontGetsAnUnderlinedDefaultGuiFont)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                nullptr, nullptr));
+    HWND text = CreateWindowExW(0, L"STATIC", L"https://example.invalid/", WS_CHILD | WS_VISIBLE, 0, 0, 150, 20,
+                                parent.GetSafeHwnd(), reinterpret_cast<HMENU>(9050), nullptr, nullptr);
+    ASSERT_NE(nullptr, text);
+    ASSERT_EQ(0, SendMessageW(text, WM_GETFONT, 0, 0));
+
+    CPVGeneralHyperLinkCtrl link(201, 9052, 9051);
+    ASSERT_TRUE(link.SubclassWindow(text));
+    LOGFONTW expected = {}, actual = {};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof expected, &expected);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0));
+    ASSERT_NE(0, GetObjectW(font, sizeof actual, &actual));
+    EXPECT_STREQ(expected.lfFaceName, actual.lfFaceName);
+    EXPECT_EQ(expected.lfHeight, actual.lfHeight);
+    EXPECT_TRUE(actual.lfUnderline);
+    EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & SS_NOTIFY);
+
+    link.SetUnderline(FALSE);
+    font = reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0));
+    ASSERT_NE(0, GetObjectW(font, sizeof actual, &actual));
+    EXPECT_FALSE(actual.lfUnderline);
+    EXPECT_STREQ(expected.lfFaceName, actual.lfFaceName);
+
+    // Colours come back through the parent's reflected WM_CTLCOLORSTATIC.
+    link.SetColors(RGB(1, 2, 3), RGB(4, 5, 6));
+    struct Case { BOOL visited; COLORREF colour; };
+    for (const Case& c : { Case{ FALSE, RGB(1, 2, 3) }, Case{ TRUE, RGB(4, 5, 6) } })
+    {
+        link.SetVisited(c.visited);
+        HDC dc = CreateCompatibleDC(nullptr);
+        SendMessageW(parent.GetSafeHwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(text));
+        EXPECT_EQ(c.colour, GetTextColor(dc)) << c.visited;
+        DeleteDC(dc);
+    }
+}
