@@ -146,6 +146,17 @@ TEST_F(InstalledDiscovery, ProductsWithoutPackageFiles)
         bool first = group->GetProductCode(1) == FixtureCode(L"0005").c_str();
         EXPECT_EQ(first ? L"ModA:I,ModB:I,ModC:I" : L"ModA:I,ModB:A,ModC:A", ModuleStates(group));
     }
+
+    // With their package file beside the program both join its group; the
+    // one read last decides the installed side, sizes and module states.
+    DiscoveryBase joined;
+    ASSERT_EQ(0u, Discover(joined, {{L"mp_beta", L"G\\beta.msi"}}));
+    ASSERT_EQ(1u, joined.GetMsiCount());
+    CMPIGroupMsi* group = joined.GetMsi(0);
+    bool first = group->GetProductCode(1) == FixtureCode(L"0005").c_str();
+    EXPECT_EQ(first ? L"ModA:PI,ModB:PI,ModC:PI" : L"ModA:PI,ModB:PA,ModC:PA", ModuleStates(group));
+    EXPECT_EQ(5u, group->GetFeatureSizes(1).GetCount());
+    EXPECT_EQ(first ? 650 : 300, group->GetInstalledSize());
 }
 
 // A group product without an UpgradeCode never joins a package file.

@@ -66,7 +66,7 @@ set(mp_fixtures fixture_mp_alpha fixture_mp_alpha_new fixture_mp_alpha_old fixtu
     fixture_mp_noupgrade)
 
 quandel_gtest(model_logic_tests
-  SOURCES ModelLogicTests.cpp FeatureSizeListTests.cpp
+  SOURCES ModelLogicTests.cpp FeatureSizeListTests.cpp ModelSeamTests.cpp
   LIBS engine
   TIMEOUT 60)
 
