@@ -146,3 +146,23 @@ TEST(RunLog, CaptionAndCancelQuestionComeFromTheLanguageLibrary)
     EXPECT_FALSE(caption.IsEmpty());
     EXPECT_STREQ(L"Do you really want to cancel the setup?", question.GetString());
 }
+
+TEST(RunLog, NoInstallerLogWithoutAUsableTemporaryFolder)
+{
+    ASSERT_TRUE(UseEnglishLanguageLibrary());
+    ASSERT_TRUE(BindMsi());
+    // A temporary folder longer than any path buffer: GetTempPathW can only
+    // report the size it would need.
+    const std::wstring tooLong = L"C:\\" + std::wstring(300, L'x');
+    ::SetEnvironmentVariableW(L"TMP", tooLong.c_str());
+    ::SetEnvironmentVariableW(L"TEMP", tooLong.c_str());
+    ::SetEnvironmentVariableW(L"USERPROFILE", tooLong.c_str());
+    EXPECT_STREQ(L"", CQuandelEngine::GetLogFilePath().GetString());
+
+    CRecordingCallback callback;
+    CQuandelEngine engine;
+    engine.m_pCallback = &callback;
+    EXPECT_EQ(0, engine.OnRunStart());
+    EXPECT_EQ((Lines{L"Module profile setup started.", L""}), callback.m_Lines);
+    engine.m_pCallback = nullptr;
+}

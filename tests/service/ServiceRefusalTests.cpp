@@ -53,6 +53,15 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
          {{L"svc_setup", L"Install\\Quandel.msi"}, {L"svc_gamma", L"Gamma\\Gamma.msi"}},
          L"The module profiles cannot be installed: the Dunmoor core package was not found."},
     };
+    // Should a run start after all, nothing it installed stays behind.
+    struct Cleanup
+    {
+        ~Cleanup()
+        {
+            for (const wchar_t* product : {svc::kGamma, svc::kCore, svc::kSetup})
+                RemoveProductIfInstalled(product);
+        }
+    } cleanup;
     AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordBox);
     for (const Case& c : cases)
     {
