@@ -10,6 +10,7 @@
 #include <vector>
 #include "ServiceTestSupport.h"
 #include "engine/MPILoadMSIDll.h"
+#include "framework/Seams.h"
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "setup/service/QuandelSrv.h"
@@ -120,6 +121,21 @@ protected:
                 << entry.relative;
     }
 };
+
+struct Question
+{
+    std::wstring text;
+    std::wstring caption;
+    UINT type;
+};
+std::vector<Question> g_Questions;
+
+// Message boxes come from the worker thread; every one is answered No.
+int AnswerNo(HWND, const wchar_t* text, const wchar_t* caption, UINT type, bool, WORD)
+{
+    g_Questions.push_back({text ? text : L"", caption ? caption : L"", type});
+    return IDNO;
+}
 
 struct ModuleFacts
 {
@@ -261,11 +277,26 @@ TEST_F(ServiceRunTest, CustomInstallFollowsSelectionsThenModulesAddsTheRest)
     EXPECT_EQ(kLocal, FeatureState(svc::kBeta, L"ModB2"));
 
     // Mode 1 on installed groups of the same version: every packaged module
-    // goes in; the setup and core packages are up to date.
+    // goes in; the setup and core packages are up to date. A cancel request
+    // at once brings the cancel question at the first progress message; the
+    // answer No lets the run go on.
+    g_Questions.clear();
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&AnswerNo);
     RunOutcome modules = Run(distribution, 1033, [](CQuandelSrv& service) {
         service.SetSetupType(MPI_MODE_INSTALL_MODULES);
-    }, Install);
+    }, [](CQuandelSrv& service, CRecordingCallback& callback) {
+        const int result = service.Install(&callback);
+        service.Cancel();
+        return result;
+    });
+    AfxSetMessageBoxHandler(previous);
     ExpectCompleteRun(modules);
+    CString caption;
+    caption.LoadString(102);
+    ASSERT_EQ(1u, g_Questions.size());
+    EXPECT_EQ(L"Do you really want to cancel the setup?", g_Questions[0].text);
+    EXPECT_EQ(std::wstring(caption.GetString()), g_Questions[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), g_Questions[0].type);
     EXPECT_EQ((Lines{L"Module profile setup started.", L"",
                      L"Installing Ternwick Alpha 1.01.0 ...", L"\tA-101: Alpha module one",
                      L"\tA-102: Alpha module two", L"Ternwick Alpha 1.01.0 was installed successfully.", L"",
