@@ -1,0 +1,251 @@
+// The module details list, the details dialog and the disk-space dialog,
+// against test packages read from a distribution folder.
+#include <gtest/gtest.h>
+#include <memory>
+#include "Wizard2Support.h"
+#include "framework/Seams.h"
+#include "setup/service/QuandelSrv.h"
+#include "setup/service/QuandelGroupMsi.h"
+#include "setup/wizard/QuandelDetailsDlg.h"
+#include "setup/wizard/QuandelDiskSpaceDlg.h"
+#include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/wizard/RemovalRunMode.h"
+#include "ids_pages.h"
+
+namespace
+{
+std::wstring S(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text.GetString();
+}
+
+// A details list on a hidden window, over a service read from alpha and beta.
+class DetailsListTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        w2::UseLanguageLibrary();
+        dist.reset(new w2::DistFolder({L"w2_alpha", L"w2_beta"}));
+        srv.reset(w2::MakeService(dist->mp));
+        ASSERT_EQ(2u, srv->GetMsiCount());
+        alpha = FindGroup(L"Alpha");
+        beta = FindGroup(L"Beta");
+        ASSERT_GE(alpha, 0);
+        ASSERT_GE(beta, 0);
+    }
+
+    int FindGroup(const wchar_t* name)
+    {
+        for (int i = 0; srv->GetMsi(i) != NULL; ++i)
+            if (srv->GetMsi(i)->GetGroupName(0) == name)
+                return i;
+        return -1;
+    }
+
+    void MakeList(CQuandelModuleDetailsListBox& list)
+    {
+        CWnd* parent = CWnd::FromHandle(w2::TestParentWindow());
+        RECT rect = {0, 0, 200, 200};
+        ASSERT_TRUE(list.Create(WS_VSCROLL | WS_HSCROLL | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, rect, parent, 100));
+    }
+
+    std::unique_ptr<w2::DistFolder> dist;
+    std::unique_ptr<CQuandelSrv> srv;
+    int alpha = -1;
+    int beta = -1;
+};
+
+TEST_F(DetailsListTest, RowsByModeSourceAndItem)
+{
+    struct Case
+    {
+        const char* what;
+        int mode;
+        int source;
+        int module;   // -1: the group
+        std::vector<std::wstring> rows;
+    };
+    const std::wstring notInstalled = S(IDS_PAGES_ST_NOT_INSTALLED);
+    const std::vector<Case> cases = {
+        {"group, mode 1, file", 1, 0, -1,
+         {S(4117), L"\tPage Vendor Alpha", S(4118), L"\t1.01.0", S(4119), notInstalled, S(4162), L"\t2.01"}},
+        {"group, mode 0, file", 0, 0, -1,
+         {S(4117), L"\tPage Vendor Alpha", S(4119), notInstalled, S(4162), L"\t2.01"}},
+        {"module with firmware, mode 1", 1, 0, 0,
+         {S(4121), L"\tAL-1", S(4123), L"\tFirst module of Alpha", S(4124), L"\tPage Vendor", S(4125), L"\tFA",
+          S(4127), L"\t7", S(4126), L"\t12.0 - 13.1", S(4118), L"\t1.01.0", S(4119), S(4129)}},
+        {"generic module, mode 0", 0, 0, 1,
+         {S(4121), L"\tAL-2", S(4123), L"\tGeneric module of Alpha", S(4126), L"\t?", S(4119), S(4129)}},
+    };
+    CQuandelModuleDetailsListBox list(srv.get(), 1);
+    MakeList(list);
+    for (const Case& c : cases)
+    {
+        list.SetMode(c.mode);
+        if (c.module < 0)
+            list.ShowGroup(alpha, c.source);
+        else
+            list.ShowModule(alpha, c.module, c.source);
+        EXPECT_EQ(c.rows, w2::ListRows(list.m_hWnd)) << c.what;
+        EXPECT_EQ(LB_ERR, list.GetCurSel()) << c.what;
+    }
+}
+
+TEST_F(DetailsListTest, InstalledSideOfAFileOnlyGroupShowsNoCoreRows)
+{
+    CQuandelModuleDetailsListBox list(srv.get(), 1);
+    MakeList(list);
+    list.ShowGroup(alpha, 1);
+    const std::vector<std::wstring> rows = w2::ListRows(list.m_hWnd);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(S(4117), rows.front());
+    EXPECT_EQ(S(IDS_PAGES_ST_NOT_INSTALLED), rows.back());
+    for (const std::wstring& row : rows)
+        EXPECT_NE(S(4162), row);
+}
+
+TEST_F(DetailsListTest, MissingIndexesGiveAnEmptyList)
+{
+    CQuandelModuleDetailsListBox list(srv.get(), 1);
+    MakeList(list);
+    struct Case
+    {
+        int group;
+        int module;   // -2: ShowGroup
+    };
+    const Case cases[] = {{99, -2}, {-1, -2}, {alpha, 99}, {alpha, -1}, {beta, 3}, {99, 0}};
+    for (const Case& c : cases)
+    {
+        list.ShowGroup(alpha, 0);   // rows from before must go
+        if (c.module == -2)
+            list.ShowGroup(c.group, 0);
+        else
+            list.ShowModule(c.group, c.module, 0);
+        EXPECT_EQ(0, list.GetCount()) << c.group << "/" << c.module;
+    }
+}
+
+TEST_F(DetailsListTest, WithoutServiceTheListIsLeftAlone)
+{
+    CQuandelModuleDetailsListBox list(1);
+    MakeList(list);
+    list.AddString(L"kept");
+    list.ShowGroup(0, 0);
+    list.ShowModule(0, 0, 0);
+    EXPECT_EQ(std::vector<std::wstring>{L"kept"}, w2::ListRows(list.m_hWnd));
+}
+
+TEST_F(DetailsListTest, ExtentFollowsTheListsOwnFont)
+{
+    CQuandelModuleDetailsListBox list(srv.get(), 1);
+    MakeList(list);
+    list.ShowModule(alpha, 0, 0);
+    const int normal = list.GetHorizontalExtent();
+    LOGFONTW big = {};
+    big.lfHeight = -40;
+    wcscpy(big.lfFaceName, L"Tahoma");
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&big));
+    list.SetFont(&font);
+    list.ShowModule(alpha, 0, 0);
+    EXPECT_GT(normal, 0);
+    EXPECT_GT(list.GetHorizontalExtent(), normal * 2);
+}
+
+TEST(DiskSpaceSizes, TextsByFigure)
+{
+    struct Case
+    {
+        ULONGLONG mib;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {0, L"0MB"},           {4097, L"4097MB"},       {10000, L"10000MB"},          {10001, L"9GB"},
+        {20480, L"20GB"},      {5000000, L"4882GB"},    {0x100000000ull, L"4194304GB"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.text, CQuandelDiskSpaceDlg::FormatSize(c.mib).GetString()) << c.mib;
+}
+
+TEST(RemovalRunMode, KindsToModes)
+{
+    const int kinds[] = {0, 1, 2, 3, -1};
+    const int modes[] = {MPI_MODE_REMOVE_MODULES, MPI_MODE_REMOVE_GROUPS, MPI_MODE_REMOVE_ALL, MPI_MODE_REMOVE_ALL,
+                         MPI_MODE_REMOVE_ALL};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(modes[i], GetRemovalRunMode(kinds[i])) << kinds[i];
+}
+
+TEST(DiskSpaceDialog, DriveRowsByLetter)
+{
+    w2::UseLanguageLibrary();
+    struct Case
+    {
+        wchar_t letter;
+        int rows;
+    };
+    const Case cases[] = {{L'C', 1}, {L'c', 1}, {0, 1}, {L'Q', 0}};
+    for (const Case& c : cases)
+    {
+        CQuandelDiskSpaceDlg dialog(44, c.letter, NULL);
+        w2::RunDialog(dialog, {[&] {
+            HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DRIVE_LIST);
+            ASSERT_NE(nullptr, list);
+            ASSERT_EQ(c.rows, static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0))) << c.letter;
+            CString required;
+            required.FormatMessage(IDS_PAGES_DISK_REQUIRED, 44);
+            EXPECT_EQ(std::wstring(required.GetString()),
+                      w2::TextOf(::GetDlgItem(dialog.m_hWnd, IDC_PAGES_SPACE)));
+            HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+            EXPECT_EQ(3, static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)));
+            if (c.rows == 1)
+            {
+                wchar_t text[32] = L"";
+                LVITEMW item = {};
+                item.mask = LVIF_TEXT | LVIF_IMAGE;
+                item.pszText = text;
+                item.cchTextMax = 32;
+                ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+                EXPECT_STREQ(L"C:\\", text);
+                EXPECT_EQ(0, item.iImage);
+                HIMAGELIST images = reinterpret_cast<HIMAGELIST>(::SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+                int cx = 0, cy = 0;
+                ASSERT_TRUE(ImageList_GetIconSize(images, &cx, &cy));
+                EXPECT_EQ(16, cx);
+                EXPECT_EQ(2, ImageList_GetImageCount(images));
+            }
+        }});
+    }
+}
+
+TEST_F(DetailsListTest, DetailsDialogListsShippedGroupsAndShowsTheFirst)
+{
+    CQuandelDetailsDlg dialog(srv.get(), NULL);
+    w2::RunDialog(dialog, {[&] {
+        HWND tree = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_INSTALL_TREE);
+        HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
+        EXPECT_EQ(8, static_cast<int>(::SendMessageW(tree, TVM_GETCOUNT, 0, 0)));   // two groups of three modules
+        const std::vector<std::wstring> rows = w2::ListRows(list);
+        ASSERT_GE(rows.size(), 2u);
+        EXPECT_EQ(S(4117), rows[0]);
+        // Select the last root: a collapsed group shows as a group.
+        HTREEITEM root = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        HTREEITEM last = root;
+        for (HTREEITEM next = root; next != NULL;
+             next = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                               reinterpret_cast<LPARAM>(next))))
+            last = next;
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(last));
+    },
+                            [&] {
+        HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
+        const std::vector<std::wstring> rows = w2::ListRows(list);
+        ASSERT_GE(rows.size(), 2u);
+        EXPECT_EQ(S(4117), rows[0]);
+        EXPECT_NE(std::wstring::npos, rows[1].find(L"Page Vendor"));
+    }});
+}
+}

@@ -1,0 +1,32 @@
+# Wizard part 2: welcome, licence, modify, module installation and removal,
+# summary, the module details list and the details and disk-space dialogs;
+# and the whole road through the real program.
+set(w2_fixture_dir ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard2)
+file(GLOB w2_payload CONFIGURE_DEPENDS ${w2_fixture_dir}/payload/*.txt)
+
+# Codes are made from four hex digits, unique among the wizard fixtures.
+function(w2_group name cid group_name cat modules)
+  quandel_msi_fixture(${name} ${w2_fixture_dir}/w2_group.wxs
+    DEFINES CID=${cid} NAME=${group_name} VERSION=1.${modules}.0 CAT=${cat} MODULES=${modules}
+    DEPENDS ${w2_payload})
+endfunction()
+w2_group(w2_alpha 0201 Alpha AL 1)
+w2_group(w2_beta  0202 Beta  BE 1)
+w2_group(w2_twin1 0203 Twin  TW 1)   # same group name and catalogue numbers as w2_twin2
+w2_group(w2_twin2 0204 Twin  TW 1)
+set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2)
+
+set(w2_support ${CMAKE_CURRENT_LIST_DIR}/Wizard2Support.cpp)
+set(w2_src ${CMAKE_SOURCE_DIR}/setup/wizard)
+
+# The details list and the dialogs, against package files (nothing
+# installed); built from their own sources so they do not wait for the
+# rest of the wizard.
+quandel_gtest(wizard2_details_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2DetailsTests.cpp ${w2_support}
+          ${w2_src}/QuandelModuleDetailsListBox.cpp ${w2_src}/ListBoxExtent.cpp ${w2_src}/QuandelDetailsDlg.cpp
+          ${w2_src}/QuandelDiskSpaceDlg.cpp ${w2_src}/RemovalRunMode.cpp ${w2_src}/SetupFonts.cpp
+  LIBS service framework
+  DEPENDS QuandelENU ${w2_fixtures}
+  TIMEOUT 60)
+target_include_directories(wizard2_details_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/quandel)
