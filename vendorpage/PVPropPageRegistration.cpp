@@ -101,8 +101,8 @@ CPVPropPageRegistration::CPVPropPageRegistration(PVMatchClsidProc match, PVCreat
 
 CPVPropPageRegistration::~CPVPropPageRegistration()
 {
-    // Also for a registering object that added nothing, as the count is
-    // only ever raised by objects that did.
+    // Every object gives one back, also a registering one that added no
+    // record; the list goes when no holder is left (or the count is off).
     if (--g_registrationCount > 0)
         return;
     while (g_pHead != nullptr)
