@@ -139,6 +139,23 @@ TEST_F(PackageFile, LocalizedGroupNames)
     }
 }
 
+namespace {
+UINT WINAPI FailingOpen(LPCWSTR, DWORD, MSIHANDLE*) { return ERROR_OPEN_FAILED; }
+}
+
+// A package that cannot be opened shows "?" and is asked again next time.
+TEST_F(PackageFile, GroupNamesAreNotCachedWhenThePackageCannotBeOpened)
+{
+    CMPIGroupMsi alpha(&owner);
+    ASSERT_EQ(0u, alpha.LoadPackageFile(FixturePath(L"mp_alpha").c_str()));
+    auto open = g_MsiDll.pMsiOpenPackageExW;
+    g_MsiDll.pMsiOpenPackageExW = FailingOpen;
+    EXPECT_STREQ(L"?", alpha.GetGroupName(0));
+    EXPECT_STREQ(L"?", alpha.GetVendorPlusGroupName(0));
+    g_MsiDll.pMsiOpenPackageExW = open;
+    EXPECT_STREQ(L"Group 0001", alpha.GetGroupName(0));
+}
+
 TEST_F(PackageFile, LocalizedPropertyFallbacksAndLongValues)
 {
     CMPIGroupMsi alpha(&owner);
