@@ -124,3 +124,30 @@ TEST(RunLog, NoInstallerLogWithoutAUsableTemporaryFolder)
     EXPECT_EQ((Lines{L"Module profile setup started.", L""}), callback.m_Lines);
     engine.m_pCallback = nullptr;
 }
+
+TEST(RunLog, EveryTextExistsInEachLanguageWithTheSameInserts)
+{
+    const UINT ids[] = {154, 155, 156, 157, 160, 161, 164, 177, 178, 216, 217, 218, 219, 4138, 4139, 4160, 4161, 4166};
+    HMODULE english = ::LoadLibraryW((TestBinFolder() + L"QuandelENU.dll").c_str());
+    HMODULE german = ::LoadLibraryW((TestBinFolder() + L"QuandelDEU.dll").c_str());
+    ASSERT_NE(nullptr, english);
+    ASSERT_NE(nullptr, german);
+    auto inserts = [](const CString& text) {
+        std::wstring found;
+        for (const wchar_t* insert : {L"%1", L"%2", L"%3", L"%4"})
+            if (wcsstr(text, insert))
+                found += insert;
+        return found;
+    };
+    for (UINT id : ids)
+    {
+        CString en, de;
+        EXPECT_TRUE(en.LoadString(english, id)) << id;
+        EXPECT_TRUE(de.LoadString(german, id)) << id;
+        EXPECT_FALSE(en.IsEmpty()) << id;
+        EXPECT_NE(en, de) << id;
+        EXPECT_EQ(inserts(en), inserts(de)) << id;
+    }
+    ::FreeLibrary(german);
+    ::FreeLibrary(english);
+}
