@@ -39,6 +39,9 @@
 
 class CCmdTarget;
 
+// Marks message handlers in class declarations.
+#define afx_msg
+
 // Called with the object whose table holds the entry; returns TRUE when the
 // message counts as handled and stores the message result in *pResult.
 using AfxMsgThunk = BOOL (*)(CCmdTarget* target, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
