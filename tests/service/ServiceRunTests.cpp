@@ -384,3 +384,37 @@ TEST_F(ServiceRunTest, RemoveGroupsKeepsGroupsThatAreNotShipped)
     for (const wchar_t* product : {svc::kSetup, svc::kCore, svc::kBeta})
         EXPECT_TRUE(IsProductInstalled(product)) << product;
 }
+
+TEST_F(ServiceRunTest, RemovalStopsAtAFailingCore)
+{
+    // This core refuses removal by the setup program (its launch condition
+    // looks for the setup program's own property), so the queue stops there
+    // and never reaches the setup package.
+    const std::vector<CDistribution::Entry> entries = {
+        {L"svc_setup", L"Install\\Quandel.msi"},
+        {L"svc_core_sticky", L"Core\\Dunmoor.msi"},
+        {L"svc_alpha", L"Alpha\\Alpha.msi"},
+    };
+    CDistribution distribution(entries);
+    ASSERT_TRUE(distribution.IsComplete());
+    for (const CDistribution::Entry& entry : entries)
+        ASSERT_EQ(0u, InstallPackageFile(distribution.MpFolder() + entry.relative)) << entry.relative;
+
+    g_Questions.clear();
+    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&AnswerNo);
+    RunOutcome removal = Run(distribution, 1033, Nothing, Remove(MPI_MODE_REMOVE_ALL));
+    AfxSetMessageBoxHandler(previous);
+    EXPECT_EQ(0, removal.result);
+    EXPECT_TRUE(removal.completed);
+    EXPECT_EQ(MPI_RUN_PARTIAL, removal.status);
+    EXPECT_EQ((Lines{L"Module profile setup started.", L"",
+                     L"Removing Ternwick Alpha 1.01.0 ...", L"\tA-101: Alpha module one", L"\tA-102: Alpha module two",
+                     L"Ternwick Alpha 1.01.0 was removed successfully.", L"",
+                     L"Removing the setup and core components 2.05.0 ...",
+                     L"The removal of the setup and core components 2.05.0 failed.", L"",
+                     L"Module profile setup finished."}),
+              removal.lines);
+    EXPECT_FALSE(IsProductInstalled(svc::kAlpha));
+    EXPECT_TRUE(IsProductInstalled(svc::kStickyCore));
+    EXPECT_TRUE(IsProductInstalled(svc::kSetup));
+}

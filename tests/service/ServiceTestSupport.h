@@ -121,6 +121,7 @@ namespace svc
 {
 extern const wchar_t kSetup[];
 extern const wchar_t kCore[];
+extern const wchar_t kStickyCore[];
 extern const wchar_t kAlpha[];
 extern const wchar_t kBeta[];
 extern const wchar_t kGamma[];
