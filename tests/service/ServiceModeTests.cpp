@@ -15,7 +15,7 @@ namespace
 {
 const wchar_t kGroupCode[] = L"{5E4C0000-00F0-4000-8000-0000000000F0}";
 
-struct ModuleSpec
+struct ModuleState
 {
     const wchar_t* name;
     bool inPackage;
@@ -28,14 +28,14 @@ struct ModuleSpec
 class TestModule : public CQuandelModule
 {
 public:
-    TestModule(CMPIGroupMsi* group, const ModuleSpec& spec) : CQuandelModule(group)
+    TestModule(CMPIGroupMsi* group, const ModuleState& state) : CQuandelModule(group)
     {
-        m_strFeatureName = spec.name;
-        m_bInPackage = spec.inPackage;
-        m_bInstalled = spec.installed;
-        m_bAbsent = spec.absent;
-        SetInstallSelection(spec.selected);
-        SetRemoveMark(spec.marked);
+        m_strFeatureName = state.name;
+        m_bInPackage = state.inPackage;
+        m_bInstalled = state.installed;
+        m_bAbsent = state.absent;
+        SetInstallSelection(state.selected);
+        SetRemoveMark(state.marked);
     }
 };
 
@@ -44,7 +44,7 @@ public:
 class TestGroup : public CQuandelGroupMsi
 {
 public:
-    TestGroup(CQuandelSrv* service, bool package, bool installed, const std::vector<ModuleSpec>& modules = {})
+    TestGroup(CQuandelSrv* service, bool package, bool installed, const std::vector<ModuleState>& modules = {})
         : CQuandelGroupMsi(service)
     {
         if (package)
@@ -59,8 +59,8 @@ public:
             m_strInstalledProductVersion = L"1.00.0";
             m_nInstalledMajor = 1;
         }
-        for (const ModuleSpec& spec : modules)
-            m_Modules.push_back(new TestModule(this, spec));
+        for (const ModuleState& state : modules)
+            m_Modules.push_back(new TestModule(this, state));
     }
 };
 
@@ -95,27 +95,27 @@ public:
     void SetSetup(CMPIMsi* setup) { m_pSetupMsi = setup; }
 };
 
-const ModuleSpec M1 = {L"M1", true, true, false, false, false};
-const ModuleSpec M2 = {L"M2", true, true, false, false, false};
+const ModuleState M1 = {L"M1", true, true, false, false, false};
+const ModuleState M2 = {L"M2", true, true, false, false, false};
 
-ModuleSpec With(ModuleSpec spec, bool selected, bool marked)
+ModuleState With(ModuleState state, bool selected, bool marked)
 {
-    spec.selected = selected;
-    spec.marked = marked;
-    return spec;
+    state.selected = selected;
+    state.marked = marked;
+    return state;
 }
 
-ModuleSpec Absent(ModuleSpec spec)
+ModuleState Absent(ModuleState state)
 {
-    spec.installed = false;
-    spec.absent = true;
-    return spec;
+    state.installed = false;
+    state.absent = true;
+    return state;
 }
 
-ModuleSpec NotInstalled(ModuleSpec spec)
+ModuleState NotInstalled(ModuleState state)
 {
-    spec.installed = false;
-    return spec;
+    state.installed = false;
+    return state;
 }
 }
 
@@ -126,7 +126,7 @@ TEST(GroupModes, NeedsActionFeatureListAndInstalledAfter)
         const char* label;
         bool package;
         bool installed;
-        std::vector<ModuleSpec> modules;
+        std::vector<ModuleState> modules;
         MPISetupMode mode;
         BOOL needs;
         const wchar_t* list;
@@ -166,7 +166,7 @@ TEST(ModuleModes, SelectionMarkAndGroupRemoval)
     {
         const char* label;
         bool groupPackage;
-        ModuleSpec module;
+        ModuleState module;
         MPISetupMode mode;
         BOOL needs;
     } cases[] = {
