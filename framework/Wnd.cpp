@@ -66,6 +66,14 @@ struct PreTranslateInstaller
     PreTranslateInstaller() { AfxSetPreTranslateHook(&WindowTreePreTranslate); }
 } g_preTranslateInstaller;
 
+// The system may create a thread's input-method window while our window is
+// being created; the creation hook must not bind the object to it.
+bool IsImeWindow(HWND hWnd)
+{
+    wchar_t name[8] = L"";
+    return ::GetClassNameW(hWnd, name, 8) == 3 && _wcsicmp(name, L"IME") == 0;
+}
+
 } // namespace
 
 // --- the window procedure and the creation hook ---------------------------
@@ -100,7 +108,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_CREATEWND && t_pWndInit != nullptr) {
+    if (code == HCBT_CREATEWND && t_pWndInit != nullptr && !IsImeWindow(reinterpret_cast<HWND>(wParam))) {
         CWnd* pWnd = t_pWndInit;
         t_pWndInit = nullptr;
         pWnd->SubclassNow(reinterpret_cast<HWND>(wParam));
