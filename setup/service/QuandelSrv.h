@@ -31,8 +31,6 @@ public:
     // (source 0) or the installed products (source 1); 0 past the end.
     DWORD GetLanguageList(unsigned index, int source);
 
-    CQuandelEngine& GetQuandelEngine() { return m_Engine; }
-
 private:
     CQuandelEngine m_Engine;
     CQuandelLanguageList m_PackageLanguages;
