@@ -11,3 +11,60 @@ quandel_gtest(wizard1_logic_tests
           ${wizard1_src}/SetupFonts.cpp
   LIBS framework
   TIMEOUT 60)
+
+# Packages of the wizard tests, and the distribution folders made of them.
+set(w1_fixtures ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1)
+set(w1_out ${QUANDEL_FIXTURE_DIR}/wizard1)
+set(w1_payload ${w1_fixtures}/payload/main.txt ${w1_fixtures}/payload/one.txt ${w1_fixtures}/payload/two.txt
+               ${w1_fixtures}/payload/core.txt)
+quandel_msi_fixture(w1_setup ${w1_fixtures}/w1_single.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
+  DEFINES CID=1A01 ROLE=PELMORA_QUANDELEXE "NAME=Quandel Wizard Test Module Profile Setup" VERSION=1.0.0)
+quandel_msi_fixture(w1_core ${w1_fixtures}/w1_single.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
+  DEFINES CID=1A02 ROLE=PELMORA_DUNMOOR "NAME=Quandel Wizard Test Module Profile Core" VERSION=3.0.0)
+quandel_msi_fixture(w1_groupA ${w1_fixtures}/w1_group.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
+  DEFINES CID=1A03 P=A NAME=Alpha VERSION=1.2.0)
+quandel_msi_fixture(w1_host13 ${w1_fixtures}/w1_single.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
+  DEFINES CID=1AF1 ROLE=HOST "NAME=Pelmora v13.2 Wizard Test Host" VERSION=13.2.0)
+set(w1_layout
+  ${w1_out}/MP/Install/Quandel.msi ${w1_out}/MP/Core/Dunmoor.msi ${w1_out}/MP/Alpha/w1_groupA.msi
+  ${w1_out}/MP_broken/Broken/broken.msi ${w1_out}/empty/.keep)
+add_custom_command(OUTPUT ${w1_layout}
+  COMMAND ${CMAKE_COMMAND} -E copy ${w1_out}/packages/w1_setup.msi ${w1_out}/MP/Install/Quandel.msi
+  COMMAND ${CMAKE_COMMAND} -E copy ${w1_out}/packages/w1_core.msi ${w1_out}/MP/Core/Dunmoor.msi
+  COMMAND ${CMAKE_COMMAND} -E copy ${w1_out}/packages/w1_groupA.msi ${w1_out}/MP/Alpha/w1_groupA.msi
+  COMMAND ${CMAKE_COMMAND} -E copy ${w1_fixtures}/payload/main.txt ${w1_out}/MP_broken/Broken/broken.msi
+  COMMAND ${CMAKE_COMMAND} -E touch ${w1_out}/empty/.keep
+  DEPENDS ${w1_out}/packages/w1_setup.msi ${w1_out}/packages/w1_core.msi ${w1_out}/packages/w1_groupA.msi
+          ${w1_fixtures}/payload/main.txt
+  COMMENT "wizard test distribution folders"
+  VERBATIM)
+add_custom_target(wizard1_layout DEPENDS ${w1_layout})
+add_dependencies(wizard1_layout fixture_w1_setup fixture_w1_core fixture_w1_groupA fixture_w1_host13)
+
+# The test programs find their language libraries beside themselves, named
+# after themselves: copies of Quandel's.
+foreach(lang ENU DEU)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/bin/wizard1_tests${lang}.dll
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Quandel${lang}> ${CMAKE_BINARY_DIR}/bin/wizard1_tests${lang}.dll
+    DEPENDS Quandel${lang})
+  list(APPEND w1_langs ${CMAKE_BINARY_DIR}/bin/wizard1_tests${lang}.dll)
+endforeach()
+add_custom_target(wizard1_tests_langs DEPENDS ${w1_langs})
+
+set(w1_support ${CMAKE_CURRENT_LIST_DIR}/Wizard1TestSupport.cpp ${CMAKE_CURRENT_LIST_DIR}/Wizard1TestApp.cpp)
+
+# The real wizard, start-up and runs: they ask Windows Installer about
+# installed hosts or install packages, so they hold the installer lock.
+quandel_gtest(wizard1_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1SheetTests.cpp ${CMAKE_CURRENT_LIST_DIR}/Wizard1RunTests.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/Wizard1StartupTests.cpp ${w1_support}
+  LIBS wizard msi
+  DEPENDS wizard1_tests_langs wizard1_layout
+  RESOURCE_LOCK msi
+  TIMEOUT 300)
+
+# No language library beside this one.
+quandel_gtest(wizard1_nolang_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1NoLanguageTests.cpp ${w1_support}
+  LIBS wizard msi
+  TIMEOUT 60)

@@ -1,0 +1,250 @@
+// The installing page running real installs and removals of small packages
+// through the service: log lines, status text and progress bar from the
+// worker, Next after completion, the status in the sheet, and cancel.
+#include <gtest/gtest.h>
+#include "Wizard1TestSupport.h"
+#include "engine/MPILoadMSIDll.h"
+#include "setup/service/QuandelSrv.h"
+#include "setup/wizard/QuandelWizard.h"
+#include "support/ResourceDllManager.h"
+#include "ids_wizard.h"
+
+namespace {
+
+const wchar_t* const kProducts[] = {
+    L"{A1D30000-1A01-4000-8000-000000001A01}",   // setup package
+    L"{A1D30000-1A02-4000-8000-000000001A02}",   // core package
+    L"{A1D30000-1A03-4000-8000-000000001A03}",   // group Alpha
+};
+const int kNextButton = 12324;
+const int kBackButton = 12323;
+
+// Watches the page's controls: what reaches them from the worker thread
+// (messages sent by another thread), and a cancel pressed as soon as the
+// worker writes its first log line.
+struct ControlSpy
+{
+    WNDPROC logProc = nullptr, statusProc = nullptr, barProc = nullptr;
+    int workerLogLines = 0, workerStatusTexts = 0, workerBarMoves = 0;
+    int barRangeTop = 0;
+    HWND sheet = nullptr;
+    bool cancelAtFirstWorkerLine = false;
+    bool cancelPressed = false;
+};
+ControlSpy g_spy;
+
+bool FromWorker()
+{
+    return (InSendMessageEx(nullptr) & ISMEX_SEND) != 0;
+}
+
+LRESULT CALLBACK SpyLog(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    LRESULT r = CallWindowProcW(g_spy.logProc, wnd, msg, wp, lp);
+    if (msg == LB_ADDSTRING && FromWorker()) {
+        ++g_spy.workerLogLines;
+        if (g_spy.cancelAtFirstWorkerLine && !g_spy.cancelPressed) {
+            g_spy.cancelPressed = true;
+            ::SendMessageW(g_spy.sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        }
+    }
+    return r;
+}
+
+LRESULT CALLBACK SpyStatus(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_SETTEXT && FromWorker() && lp != 0 && *reinterpret_cast<const wchar_t*>(lp) != L'\0')
+        ++g_spy.workerStatusTexts;
+    return CallWindowProcW(g_spy.statusProc, wnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK SpyBar(HWND wnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == PBM_SETRANGE32 && static_cast<int>(lp) > g_spy.barRangeTop)
+        g_spy.barRangeTop = static_cast<int>(lp);
+    if ((msg == PBM_DELTAPOS || msg == PBM_SETPOS) && FromWorker())
+        ++g_spy.workerBarMoves;
+    return CallWindowProcW(g_spy.barProc, wnd, msg, wp, lp);
+}
+
+void InstallSpy(CQuandelWizard& w, bool cancelAtFirstWorkerLine)
+{
+    g_spy = ControlSpy();
+    g_spy.sheet = w.GetSafeHwnd();
+    g_spy.cancelAtFirstWorkerLine = cancelAtFirstWorkerLine;
+    g_spy.logProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(PageItem(w, IDC_WZ_RUN_LOG), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpyLog)));
+    g_spy.statusProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(PageItem(w, IDC_WZ_RUN_STATUS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpyStatus)));
+    g_spy.barProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(PageItem(w, IDC_WZ_RUN_PROGRESS), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SpyBar)));
+}
+
+class Wizard1Run : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LoadMsiDll();
+        ASSERT_NE(nullptr, CResourceDllManager::GetInstance());
+        RemoveAll();
+    }
+    void TearDown() override { RemoveAll(); }
+    static void RemoveAll()
+    {
+        for (const wchar_t* code : kProducts)
+            RemoveProduct(code);
+    }
+
+    // A wizard on the test distribution folder (or none), the installing
+    // page active with the given action; returns when the run completed.
+    struct Outcome
+    {
+        int runStatus = -1;
+        std::vector<std::wstring> log;
+        int selected = -1;
+        std::wstring status;
+        int workerLogLines = 0, workerStatusTexts = 0, workerBarMoves = 0, barRangeTop = 0;
+        bool nextEnabled = false, backEnabled = true, cancelEnabled = true;
+        bool cancelPressed = false;
+        int afterNext = 0;
+    };
+    Outcome Run(int action, int setupType, int removalKind, bool withPackages, bool pressCancel = false)
+    {
+        Outcome out;
+        CQuandelSrv* srv = new CQuandelSrv;
+        if (withPackages)
+            srv->SetBaseFolder(FixtureFolder(L"MP"));
+        else
+            srv->SetBaseFolder(FixtureFolder(L"empty"));
+        EXPECT_EQ(0u, srv->Initialize(1033));
+        srv->SetSetupType(setupType);
+        CQuandelWizard w(srv, 102u);
+        w.SetWizardMode();
+        RunSheet(w, [&] {
+            w.SetAction(action);
+            w.SetRemovalKind(removalKind);
+            // The run starts from a posted message: the spy is in place before.
+            w.SetActivePage(9);
+            InstallSpy(w, pressCancel);
+            HWND log = PageItem(w, IDC_WZ_RUN_LOG);
+            ASSERT_NE(nullptr, log);
+            EXPECT_TRUE(PumpUntil([&] { return SheetButtonEnabled(w, kNextButton); }, 120000));
+            int count = static_cast<int>(::SendMessageW(log, LB_GETCOUNT, 0, 0));
+            for (int i = 0; i < count; ++i) {
+                wchar_t line[1024] = L"";
+                if (::SendMessageW(log, LB_GETTEXTLEN, i, 0) < 1024)
+                    ::SendMessageW(log, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line));
+                out.log.push_back(line);
+            }
+            out.selected = static_cast<int>(::SendMessageW(log, LB_GETCURSEL, 0, 0));
+            wchar_t status[512] = L"";
+            ::GetWindowTextW(PageItem(w, IDC_WZ_RUN_STATUS), status, 512);
+            out.status = status;
+            out.workerLogLines = g_spy.workerLogLines;
+            out.workerStatusTexts = g_spy.workerStatusTexts;
+            out.workerBarMoves = g_spy.workerBarMoves;
+            out.barRangeTop = g_spy.barRangeTop;
+            out.cancelPressed = g_spy.cancelPressed;
+            EXPECT_EQ(154, ActiveTemplate(w)) << "cancel must not close the wizard";
+            out.runStatus = w.GetRunStatus();
+            out.nextEnabled = SheetButtonEnabled(w, kNextButton);
+            out.backEnabled = SheetButtonEnabled(w, kBackButton);
+            out.cancelEnabled = SheetButtonEnabled(w, IDCANCEL);
+            // A cancel press after completion does nothing.
+            Press(w, PSBTN_CANCEL);
+            EXPECT_EQ(154, ActiveTemplate(w));
+            Press(w, PSBTN_NEXT);
+            out.afterNext = ActiveTemplate(w);
+            Press(w, PSBTN_FINISH);
+        });
+        return out;
+    }
+
+    SeamRecorder seams;
+};
+
+} // namespace
+
+TEST_F(Wizard1Run, InstallThenRemoveEverything)
+{
+    Outcome install = Run(WIZARD_ACTION_INSTALL, MPI_MODE_INSTALL_MODULES, 0, true);
+    EXPECT_EQ(MPI_RUN_COMPLETE, install.runStatus);
+    ASSERT_FALSE(install.log.empty());
+    EXPECT_EQ(static_cast<int>(install.log.size()) - 1, install.selected);
+    // Log lines, status texts and the bar reached the page from the worker.
+    EXPECT_GT(install.workerLogLines, 0);
+    EXPECT_GT(install.workerStatusTexts, 0);
+    EXPECT_GT(install.workerBarMoves, 0);
+    EXPECT_GT(install.barRangeTop, 100);
+    EXPECT_TRUE(install.nextEnabled);
+    EXPECT_FALSE(install.backEnabled);
+    EXPECT_FALSE(install.cancelEnabled);
+    EXPECT_EQ(160, install.afterNext);
+    for (const wchar_t* code : kProducts)
+        EXPECT_TRUE(IsProductInstalled(code)) << code;
+    // The install notes were offered and opened at Finish.
+    EXPECT_EQ(1, seams.Count(L"shell"));
+
+    // A removal cannot be cancelled: Cancel is disabled before the worker
+    // starts, and a press while it runs asks nothing.
+    Outcome removal = Run(WIZARD_ACTION_REMOVE, 0, REMOVAL_KIND_ALL, true, true);
+    EXPECT_TRUE(removal.cancelPressed);
+    EXPECT_EQ(0, seams.Count(L"box"));
+    EXPECT_EQ(MPI_RUN_COMPLETE, removal.runStatus);
+    EXPECT_FALSE(removal.log.empty());
+    EXPECT_TRUE(removal.nextEnabled);
+    EXPECT_FALSE(removal.cancelEnabled);
+    for (const wchar_t* code : kProducts)
+        EXPECT_FALSE(IsProductInstalled(code)) << code;
+    EXPECT_EQ(1, seams.Count(L"shell"));
+}
+
+TEST_F(Wizard1Run, CancelDuringInstallAsksAndKeepsTheWizard)
+{
+    // Cancel while the worker runs: the engine asks at its next progress
+    // message; No lets the run go on. The wizard never closes.
+    seams.boxAnswer = IDNO;
+    Outcome install = Run(WIZARD_ACTION_INSTALL, MPI_MODE_INSTALL_MODULES, 0, true, true);
+    EXPECT_TRUE(install.cancelPressed);
+    int questions = 0;
+    for (const SeamEvent& e : seams.events)
+        questions += e.kind == L"box" && e.text == ResourceString(164) ? 1 : 0;
+    EXPECT_EQ(1, questions);
+    EXPECT_EQ(MPI_RUN_COMPLETE, install.runStatus);
+    EXPECT_TRUE(install.nextEnabled);
+    EXPECT_FALSE(install.cancelEnabled);
+    EXPECT_EQ(160, install.afterNext);
+    for (const wchar_t* code : kProducts)
+        EXPECT_TRUE(IsProductInstalled(code)) << code;
+}
+
+TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
+{
+    struct Case
+    {
+        int action, removalKind;
+        std::wstring lastLine;
+    };
+    const Case cases[] = {
+        {WIZARD_ACTION_INSTALL, 0, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_REMOVE, 7, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_MODIFY, 0, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "action " << c.action);
+        Outcome out = Run(c.action, MPI_MODE_INSTALL_NEWER, c.removalKind, false);
+        EXPECT_EQ(MPI_RUN_NONE, out.runStatus);
+        EXPECT_TRUE(out.nextEnabled);
+        EXPECT_FALSE(out.cancelEnabled);
+        EXPECT_EQ(160, out.afterNext);
+        if (c.lastLine.empty()) {
+            EXPECT_TRUE(out.log.empty());
+        } else {
+            ASSERT_FALSE(out.log.empty());
+            EXPECT_EQ(c.lastLine, out.log.back());
+            EXPECT_EQ(static_cast<int>(out.log.size()) - 1, out.selected);
+        }
+    }
+}

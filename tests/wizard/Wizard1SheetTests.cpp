@@ -1,0 +1,340 @@
+// The real wizard sheet, driven by its buttons: navigation by action, setup
+// type and removal kind, the choice pages, the cancel question and the
+// finish page with its install notes and restart question.
+#include <gtest/gtest.h>
+#include "Wizard1TestApp.h"
+#include "Wizard1TestSupport.h"
+#include "engine/MPILoadMSIDll.h"
+#include "setup/service/QuandelSrv.h"
+#include "setup/wizard/QuandelWizard.h"
+#include "setup/wizard/SetupProgramFolder.h"
+#include "support/ResourceDllManager.h"
+#include "ids_wizard.h"
+
+namespace {
+
+const wchar_t kInstalledCopy[] = L"C:\\Program Files\\Ternwick Software\\Pelmora\\Module Profiles\\Install\\Quandel.exe";
+const wchar_t kHost13[] = L"{A1D30000-1AF1-4000-8000-000000001AF1}";
+const int kLicenceAccept = 1006;
+const int kNextButton = 12324;
+const int kBackButton = 12323;
+
+class Wizard1Sheet : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        LoadMsiDll();
+        ASSERT_NE(nullptr, CResourceDllManager::GetInstance());
+        SetProgramPathOverride(nullptr);
+    }
+    void TearDown() override { SetProgramPathOverride(nullptr); }
+
+    // A wizard on a service without packages; the wizard deletes the service.
+    std::unique_ptr<CQuandelWizard> MakeWizard()
+    {
+        auto wizard = std::make_unique<CQuandelWizard>(new CQuandelSrv, 102u);
+        wizard->SetWizardMode();
+        return wizard;
+    }
+
+    SeamRecorder seams;
+};
+
+bool Checked(CQuandelWizard& w, int id)
+{
+    return ::SendMessageW(PageItem(w, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+bool Enabled(CQuandelWizard& w, int id)
+{
+    return ::IsWindowEnabled(PageItem(w, id)) != FALSE;
+}
+
+void Click(CQuandelWizard& w, int id)
+{
+    HWND control = PageItem(w, id);
+    ASSERT_NE(nullptr, control) << id;
+    ::EnableWindow(control, TRUE);
+    ::SendMessageW(control, BM_CLICK, 0, 0);
+    Pump();
+}
+
+// One step of a road through the wizard and what follows from it.
+struct Step
+{
+    enum Kind { NEXT, BACK, CLICK } kind;
+    int control;        // CLICK: the control
+    int page;           // the template shown afterwards
+    int action;         // the sheet's action afterwards (-1: not checked)
+    int removalKind;    // the sheet's removal kind afterwards (-1: not checked)
+};
+
+void Walk(CQuandelWizard& w, const std::vector<Step>& road)
+{
+    int n = 0;
+    for (const Step& s : road) {
+        SCOPED_TRACE(testing::Message() << "step " << n++);
+        if (s.kind == Step::NEXT)
+            Press(w, PSBTN_NEXT);
+        else if (s.kind == Step::BACK)
+            Press(w, PSBTN_BACK);
+        else
+            Click(w, s.control);
+        EXPECT_EQ(s.page, ActiveTemplate(w));
+        if (s.action >= 0) {
+            EXPECT_EQ(s.action, w.GetAction());
+        }
+        if (s.removalKind >= 0) {
+            EXPECT_EQ(s.removalKind, w.GetRemovalKind());
+        }
+    }
+}
+
+} // namespace
+
+TEST_F(Wizard1Sheet, RoadsFromDistributionFolder)
+{
+    auto w = MakeWizard();
+    CQuandelSrv* srv = w->GetService();
+    RunSheet(*w, [&] {
+        EXPECT_EQ(129, ActiveTemplate(*w));
+        EXPECT_EQ(0, w->GetAction());
+        Walk(*w, {{Step::NEXT, 0, 133, 0, -1},
+                  {Step::CLICK, kLicenceAccept, 133, 0, -1},
+                  {Step::NEXT, 0, 141, 0, -1}});
+        // From a distribution folder adding is offered and chosen.
+        EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_ADD));
+        EXPECT_TRUE(Enabled(*w, IDC_WZ_MAINT_ADD));
+        Walk(*w, {// install: setup types 0 and 2
+                  {Step::NEXT, 0, 136, 1, -1},
+                  {Step::BACK, 0, 141, 1, -1},
+                  {Step::NEXT, 0, 136, 1, -1}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_TYPE_NEWER));
+        Walk(*w, {{Step::NEXT, 0, 149, 1, -1}});
+        EXPECT_EQ(MPI_MODE_INSTALL_NEWER, srv->GetSetupType());
+        Walk(*w, {{Step::BACK, 0, 136, 1, -1},
+                  {Step::CLICK, IDC_WZ_TYPE_MODULES, 136, 1, -1},
+                  {Step::NEXT, 0, 149, 1, -1}});
+        EXPECT_EQ(MPI_MODE_INSTALL_MODULES, srv->GetSetupType());
+        Walk(*w, {{Step::BACK, 0, 136, 1, -1},
+                  {Step::CLICK, IDC_WZ_TYPE_CUSTOM, 136, 1, -1},
+                  {Step::NEXT, 0, 165, 1, -1}});
+        EXPECT_EQ(MPI_MODE_INSTALL_CUSTOM, srv->GetSetupType());
+        Walk(*w, {{Step::BACK, 0, 136, 1, -1}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_TYPE_CUSTOM));
+        Walk(*w, {{Step::NEXT, 0, 165, 1, -1},
+                  {Step::NEXT, 0, 149, 1, -1},
+                  {Step::BACK, 0, 165, 1, -1},
+                  {Step::BACK, 0, 136, 1, -1},
+                  {Step::BACK, 0, 141, 1, -1},
+                  // modify: summary, modify page and back
+                  {Step::CLICK, IDC_WZ_MAINT_MODIFY, 141, 1, -1},
+                  {Step::NEXT, 0, 149, 2, -1},
+                  {Step::BACK, 0, 159, 2, -1},
+                  {Step::NEXT, 0, 149, 2, -1},
+                  {Step::BACK, 0, 159, 2, -1},
+                  {Step::BACK, 0, 141, 2, -1},
+                  // remove without a newer host: the uninstall-type page
+                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, 141, 2, -1},
+                  {Step::NEXT, 0, 104, 3, 1}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_GROUPS));
+        EXPECT_TRUE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
+        EXPECT_TRUE(Enabled(*w, IDC_WZ_UNINST_GROUPS_TEXT));
+        Walk(*w, {{Step::NEXT, 0, 149, 3, 1},
+                  {Step::BACK, 0, 104, 3, 1},
+                  {Step::CLICK, IDC_WZ_UNINST_ALL, 104, 3, -1},
+                  {Step::NEXT, 0, 149, 3, 2},
+                  {Step::BACK, 0, 104, 3, 2}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_ALL));
+        Walk(*w, {{Step::CLICK, IDC_WZ_UNINST_MODULES, 104, 3, -1},
+                  {Step::NEXT, 0, 144, 3, 0},
+                  {Step::BACK, 0, 104, 3, 0}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_MODULES));
+        Walk(*w, {{Step::NEXT, 0, 144, 3, 0},
+                  {Step::NEXT, 0, 149, 3, 0},
+                  {Step::BACK, 0, 144, 3, 0},
+                  {Step::BACK, 0, 104, 3, 0},
+                  {Step::BACK, 0, 141, 3, 0},
+                  // Back from the maintenance page skips the licence page.
+                  {Step::BACK, 0, 129, 3, 0}});
+        Press(*w, PSBTN_CANCEL);
+    });
+}
+
+TEST_F(Wizard1Sheet, RoadsFromInstalledCopy)
+{
+    SetProgramPathOverride(kInstalledCopy);
+    auto w = MakeWizard();
+    RunSheet(*w, [&] {
+        Walk(*w, {{Step::NEXT, 0, 141, 0, -1}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_REMOVE));
+        EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_ADD));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_MAINT_ADD));
+        Walk(*w, {{Step::NEXT, 0, 104, 3, 2}});
+        EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_ALL));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS_TEXT));
+        Walk(*w, {{Step::BACK, 0, 141, 3, 2}, {Step::BACK, 0, 129, 3, 2}});
+        Press(*w, PSBTN_CANCEL);
+    });
+}
+
+TEST_F(Wizard1Sheet, MaintenanceRightDoubleClickLeavesRemoveAlone)
+{
+    auto w = MakeWizard();
+    RunSheet(*w, [&] {
+        w->SetActivePage(2);
+        Pump();
+        ASSERT_EQ(141, ActiveTemplate(*w));
+        Click(*w, IDC_WZ_MAINT_MODIFY);
+        HWND page = ::GetParent(PageItem(*w, IDC_WZ_MAINT_ADD));
+        ::SendMessageW(page, WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(20, 20));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_MAINT_ADD));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_MAINT_ADD_TEXT));
+        EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_ADD));
+        EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_MODIFY));
+        EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_REMOVE));
+        Walk(*w, {{Step::NEXT, 0, 104, 3, -1}});
+        Press(*w, PSBTN_CANCEL);
+    });
+}
+
+TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
+{
+    auto w = MakeWizard();
+    HWND sheetWindow = nullptr;
+    INT_PTR result = RunSheet(*w, [&] {
+        sheetWindow = w->GetSafeHwnd();
+        Press(*w, PSBTN_NEXT);
+        ASSERT_EQ(133, ActiveTemplate(*w));
+        seams.boxAnswer = IDNO;
+        Press(*w, PSBTN_CANCEL);
+        EXPECT_EQ(133, ActiveTemplate(*w));
+        ASSERT_EQ(1, seams.Count(L"box"));
+        const SeamEvent* box = seams.Last(L"box");
+        EXPECT_EQ(ResourceString(164), box->text);
+        EXPECT_EQ(ResourceString(102), box->caption);
+        EXPECT_EQ(UINT(MB_YESNO), box->flags & MB_TYPEMASK);
+        // Owned by the wizard: the user cannot press its buttons meanwhile.
+        EXPECT_EQ(sheetWindow, box->owner);
+        seams.boxAnswer = IDYES;
+        Press(*w, PSBTN_CANCEL);
+    });
+    EXPECT_EQ(IDCANCEL, result);
+    EXPECT_EQ(2, seams.Count(L"box"));
+    EXPECT_EQ(nullptr, w->GetSafeHwnd());
+    EXPECT_EQ(0, w->GetPageCount());
+}
+
+TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
+{
+    struct Case
+    {
+        int action, status;
+        bool notesShown, notesChecked;
+        bool uncheck;        // the user clears the box before Finish
+        int answer;          // to the restart question
+        bool asked, restarted, notesOpened;
+    };
+    const Case cases[] = {
+        {1, 0, false, false, false, IDYES, false, false, false},
+        {1, 1, true, true, false, IDYES, false, false, true},
+        {1, 2, true, true, true, IDYES, false, false, false},
+        {1, 3, true, true, false, IDNO, true, false, true},
+        {1, 4, true, true, false, IDYES, true, true, true},
+        {2, 0, false, false, false, IDYES, false, false, false},
+        {3, 2, false, false, false, IDYES, false, false, false},
+        {3, 3, false, false, false, IDYES, true, true, false},
+        {3, 4, false, false, false, IDNO, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "action " << c.action << " status " << c.status);
+        SeamRecorder rec;
+        rec.boxAnswer = c.answer;
+        auto w = MakeWizard();
+        INT_PTR result = RunSheet(*w, [&] {
+            w->SetAction(c.action);
+            w->SetRunStatus(c.status);
+            w->SetActivePage(10);
+            Pump();
+            ASSERT_EQ(160, ActiveTemplate(*w));
+            EXPECT_EQ(c.notesShown, (::GetWindowLongW(PageItem(*w, IDC_WZ_FINISH_NOTES), GWL_STYLE) & WS_VISIBLE) != 0);
+            EXPECT_EQ(c.notesChecked, Checked(*w, IDC_WZ_FINISH_NOTES));
+            EXPECT_TRUE(SheetButtonEnabled(*w, 12325));
+            if (c.uncheck)
+                Click(*w, IDC_WZ_FINISH_NOTES);
+            Press(*w, PSBTN_FINISH);
+        });
+        EXPECT_EQ(ID_WIZFINISH, result);
+        EXPECT_EQ(c.asked ? 1 : 0, rec.Count(L"box"));
+        EXPECT_EQ(c.restarted ? 1 : 0, rec.Count(L"restart"));
+        EXPECT_EQ(c.notesOpened ? 1 : 0, rec.Count(L"shell"));
+        if (c.asked) {
+            EXPECT_EQ(ResourceString(IDS_WZ_RESTART_QUESTION), rec.Last(L"box")->text);
+        }
+        if (c.restarted) {
+            EXPECT_EQ(UINT(EWX_REBOOT | EWX_FORCE), rec.Last(L"restart")->flags);
+        }
+        if (c.notesOpened) {
+            EXPECT_EQ(L"open", rec.Last(L"shell")->caption);
+            EXPECT_EQ(L"InstallNotes\\InstallNotes_ENU.rtf", rec.Last(L"shell")->text);
+            // The notes open before the restart question.
+            if (c.asked) {
+                EXPECT_EQ(L"shell", rec.events.front().kind);
+            }
+        }
+    }
+}
+
+TEST_F(Wizard1Sheet, InstallNotesBesideTheProgram)
+{
+    SetProgramPathOverride(L"E:\\Dist\\Quandel.exe");
+    auto w = MakeWizard();
+    RunSheet(*w, [&] {
+        w->SetAction(1);
+        w->SetRunStatus(2);
+        w->SetActivePage(10);
+        Pump();
+        Press(*w, PSBTN_FINISH);
+    });
+    ASSERT_EQ(1, seams.Count(L"shell"));
+    EXPECT_EQ(L"e:\\dist\\InstallNotes\\InstallNotes_ENU.rtf", seams.Last(L"shell")->text);
+}
+
+// A host of version 13 is installed: removal goes to the module removal page.
+class Wizard1NewerHost : public Wizard1Sheet
+{
+protected:
+    void SetUp() override
+    {
+        Wizard1Sheet::SetUp();
+        ASSERT_EQ(0u, InstallPackage(FixtureFolder(L"packages") + L"w1_host13.msi"));
+    }
+    void TearDown() override
+    {
+        RemoveProduct(kHost13);
+        Wizard1Sheet::TearDown();
+    }
+};
+
+TEST_F(Wizard1NewerHost, RemoveGoesToModuleRemoval)
+{
+    auto w = MakeWizard();
+    RunSheet(*w, [&] {
+        w->SetRemovalKind(2);
+        Walk(*w, {{Step::NEXT, 0, 133, 0, -1},
+                  {Step::CLICK, kLicenceAccept, 133, 0, -1},
+                  {Step::NEXT, 0, 141, 0, -1},
+                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, 141, 0, -1},
+                  {Step::NEXT, 0, 144, 3, 0},
+                  {Step::BACK, 0, 141, 3, 0}});
+        // The uninstall-type page learnt of the host when it was made.
+        w->SetActivePage(7);
+        Pump();
+        ASSERT_EQ(104, ActiveTemplate(*w));
+        EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_MODULES));
+        EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
+        Press(*w, PSBTN_CANCEL);
+    });
+}

@@ -1,0 +1,176 @@
+// Start-up of the setup program in this process: the application object's
+// InitInstance with scripted command lines and thread locales, the language
+// dialog, and a distribution folder holding a broken package.
+#include <gtest/gtest.h>
+#include <locale.h>
+#include "Wizard1TestApp.h"
+#include "Wizard1TestSupport.h"
+#include "framework/PropertySheet.h"
+#include "setup/service/QuandelSrv.h"
+#include "setup/wizard/QuandelWizard.h"
+#include "support/ResourceDllManager.h"
+#include "ids_wizard.h"
+
+namespace {
+
+// What the wizard saw when it came up; then it is cancelled.
+struct WizardView
+{
+    bool shown = false;
+    int serviceLanguage = 0;
+    int resourceLanguage = 0;
+    std::string crtLocale;
+};
+
+std::function<void()> ObserveAndCancel(WizardView& view)
+{
+    return [&view] {
+        auto* wizard = DYNAMIC_DOWNCAST(CQuandelWizard, TheTestApp().m_pMainWnd);
+        ASSERT_NE(nullptr, wizard);
+        view.shown = true;
+        view.serviceLanguage = wizard->GetService()->GetLanguage();
+        view.resourceLanguage = CResourceDllManager::GetInstance()->GetLanguage();
+        view.crtLocale = setlocale(LC_ALL, nullptr);
+        Press(*wizard, PSBTN_CANCEL);
+    };
+}
+
+class Wizard1Startup : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        Wizard1TestApp& app = TheTestApp();
+        app.baseFolder = FixtureFolder(L"empty");
+        app.commandLine = L"Quandel.exe";
+        app.wizardScript = nullptr;
+    }
+    SeamRecorder seams;
+};
+
+} // namespace
+
+TEST_F(Wizard1Startup, LanguageChoiceBySwitchesAndLocale)
+{
+    struct Case
+    {
+        const wchar_t* commandLine;
+        LCID threadLocale;
+        bool dialog;
+        int serviceLanguage;
+        const char* crtLanguage;
+    };
+    const Case cases[] = {
+        {L"Quandel.exe", 1031, false, 1031, "German"},
+        {L"Quandel.exe /SLP", 1043, false, 1043, "English"},
+        {L"Quandel.exe /SLP /LCID=1036", 1033, false, 1036, "French"},
+        {L"Quandel.exe -singleclick=1 /AddRemove", 1033, false, 1033, "English"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.commandLine << " " << c.threadLocale);
+        SetThreadLocale(c.threadLocale);
+        Wizard1TestApp& app = TheTestApp();
+        app.commandLine = c.commandLine;
+        WizardView view;
+        app.wizardScript = ObserveAndCancel(view);
+        bool dialogSeen = false, looked = false;
+        Later([&] {
+            dialogSeen = FindThreadDialogWith(IDC_WZ_LANG_COMBO) != nullptr;
+            looked = true;
+        }, 5);
+        EXPECT_FALSE(app.RunInitInstance());
+        PumpUntil([&] { return looked; }, 2000);
+        EXPECT_EQ(c.dialog, dialogSeen);
+        EXPECT_TRUE(view.shown);
+        EXPECT_EQ(c.serviceLanguage, view.serviceLanguage);
+        // Without the dialog the user interface stays in the 1033 library.
+        EXPECT_EQ(1033, view.resourceLanguage);
+        EXPECT_NE(std::string::npos, view.crtLocale.find(c.crtLanguage)) << view.crtLocale;
+        // The one question is the wizard's own, when the script cancels it.
+        ASSERT_NE(nullptr, seams.Last(L"box"));
+        EXPECT_EQ(ResourceString(164), seams.Last(L"box")->text);
+        seams.events.clear();
+    }
+}
+
+TEST_F(Wizard1Startup, LanguageDialogCancelEndsWithoutWizard)
+{
+    SetThreadLocale(1033);
+    Wizard1TestApp& app = TheTestApp();
+    app.commandLine = L"Quandel.exe /SLP";
+    WizardView view;
+    app.wizardScript = ObserveAndCancel(view);
+    bool stayedOpen = false;
+    Later([&] {
+        HWND dialog = FindThreadDialogWith(IDC_WZ_LANG_COMBO);
+        ASSERT_NE(nullptr, dialog);
+        // Escape, through the dialog's own loop, does not close it.
+        ::PostMessageW(::GetDlgItem(dialog, IDC_WZ_LANG_COMBO), WM_KEYDOWN, VK_ESCAPE, 0);
+        ::SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Later([&, dialog] {
+            stayedOpen = ::IsWindow(dialog) != FALSE;
+            ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    });
+    EXPECT_FALSE(app.RunInitInstance());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_FALSE(app.wizardShown);
+    EXPECT_FALSE(view.shown);
+}
+
+TEST_F(Wizard1Startup, LanguageDialogSwitchesLibraryAndAppliesLocale)
+{
+    SetThreadLocale(1036);
+    Wizard1TestApp& app = TheTestApp();
+    app.commandLine = L"Quandel.exe /SLP";
+    WizardView view;
+    app.wizardScript = ObserveAndCancel(view);
+    std::wstring selectedAtOpen, promptAfterSwitch, germanName;
+    Later([&] {
+        HWND dialog = FindThreadDialogWith(IDC_WZ_LANG_COMBO);
+        ASSERT_NE(nullptr, dialog);
+        HWND combo = ::GetDlgItem(dialog, IDC_WZ_LANG_COMBO);
+        int sel = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+        EXPECT_EQ(1036, static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, sel, 0)));
+        // Choose German: the dialog's texts come from the German library.
+        int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        EXPECT_EQ(9, count);
+        int german = -1;
+        for (int i = 0; i < count; ++i)
+            if (::SendMessageW(combo, CB_GETITEMDATA, i, 0) == 1031)
+                german = i;
+        ASSERT_GE(german, 0);
+        ::SendMessageW(combo, CB_SETCURSEL, german, 0);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WZ_LANG_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        wchar_t text[512] = L"";
+        ::GetDlgItemTextW(dialog, IDC_WZ_LANG_PROMPT, text, 512);
+        promptAfterSwitch = text;
+        EXPECT_EQ(german, static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)));
+        ::SendMessageW(combo, CB_GETLBTEXT, german, reinterpret_cast<LPARAM>(text));
+        germanName = text;
+        ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_FALSE(app.RunInitInstance());
+    EXPECT_EQ(L"Wählen Sie die Sprache, in der das Setup Sie durch die Installation führt:", promptAfterSwitch);
+    EXPECT_EQ(L"Deutsch", germanName);
+    ASSERT_TRUE(view.shown);
+    EXPECT_EQ(1031, view.serviceLanguage);
+    EXPECT_EQ(1031, view.resourceLanguage);
+    EXPECT_EQ(1031u, GetThreadLocale());
+    EXPECT_NE(std::string::npos, view.crtLocale.find("German")) << view.crtLocale;
+}
+
+TEST_F(Wizard1Startup, BrokenPackageShowsDiscoveryMessage)
+{
+    Wizard1TestApp& app = TheTestApp();
+    app.baseFolder = FixtureFolder(L"MP_broken");
+    EXPECT_FALSE(app.RunInitInstance());
+    EXPECT_FALSE(app.wizardShown);
+    ASSERT_EQ(1, seams.Count(L"box"));
+    const SeamEvent* box = seams.Last(L"box");
+    EXPECT_EQ(ResourceString(4135), box->text);
+    EXPECT_EQ(ResourceString(4136), box->caption);
+    EXPECT_FALSE(box->text.empty());
+    EXPECT_EQ(nullptr, box->owner);
+    EXPECT_EQ(nullptr, app.GetService());
+}
