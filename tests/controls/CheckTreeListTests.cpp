@@ -28,7 +28,6 @@ protected:
         list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
     }
     void Char(wchar_t ch) { list.SendMessage(WM_CHAR, ch, 1); }
-    bool Multi() const { return GetParam() != 0; }
     std::vector<DWORD> Checked()
     {
         CDWordArray data;
@@ -123,19 +122,23 @@ TEST_P(CheckTreeListTest, ReadingChoicesBack)
     EXPECT_EQ(std::vector<DWORD>{}, Checked());
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, CheckTreeListTest, ::testing::Values(DWORD(0), DWORD(LBS_MULTIPLESEL)),
-                         [](const ::testing::TestParamInfo<DWORD>& info) {
-                             return info.param != 0 ? std::string("MultipleSelection") : std::string("SingleSelection");
-                         });
+std::string StyleName(const ::testing::TestParamInfo<DWORD>& info)
+{
+    return info.param == LBS_MULTIPLESEL ? "MultipleSelection"
+                                         : info.param == LBS_EXTENDEDSEL ? "ExtendedSelection" : "SingleSelection";
+}
+
+INSTANTIATE_TEST_SUITE_P(Styles, CheckTreeListTest,
+                         ::testing::Values(DWORD(0), DWORD(LBS_MULTIPLESEL), DWORD(LBS_EXTENDEDSEL)), StyleName);
 
 // Toggling on a multiple-selection list: the selected rows together, or the
 // clicked row alone when it is not among them.
-class MultiCheckTreeListTest : public ::testing::Test
+class MultiCheckTreeListTest : public ::testing::TestWithParam<DWORD>
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(CreateTreeList(host, list, LBS_MULTIPLESEL));
+        ASSERT_TRUE(CreateTreeList(host, list, GetParam()));
         int g = -1;
         int id = -1;
         list.AddItem(L"Group", 0, 0, 0, -1, &g, false);
@@ -169,7 +172,7 @@ protected:
     QUANDEL_CExCheckBoxTreeListBox list;
 };
 
-TEST_F(MultiCheckTreeListTest, ClickTogglesSelectedRowsOrTheClickedRowAlone)
+TEST_P(MultiCheckTreeListTest, ClickTogglesSelectedRowsOrTheClickedRowAlone)
 {
     SelectOnly({ 1, 3 });
     ClickBox(3);
@@ -180,7 +183,7 @@ TEST_F(MultiCheckTreeListTest, ClickTogglesSelectedRowsOrTheClickedRowAlone)
     EXPECT_EQ((std::vector<DWORD>{ 1, 3, 4 }), Checked()) << "not selected: the clicked row alone";
 }
 
-TEST_F(MultiCheckTreeListTest, SpaceTogglesSelectedRowsOrTheCaretRow)
+TEST_P(MultiCheckTreeListTest, SpaceTogglesSelectedRowsOrTheCaretRow)
 {
     SelectOnly({ 2, 4 });
     list.SendMessage(WM_CHAR, L' ', 1);
@@ -191,5 +194,8 @@ TEST_F(MultiCheckTreeListTest, SpaceTogglesSelectedRowsOrTheCaretRow)
     list.SendMessage(WM_CHAR, L' ', 1);
     EXPECT_EQ((std::vector<DWORD>{ 1, 2, 4 }), Checked());
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, MultiCheckTreeListTest,
+                         ::testing::Values(DWORD(LBS_MULTIPLESEL), DWORD(LBS_EXTENDEDSEL)), StyleName);
 
 } // namespace

@@ -192,6 +192,21 @@ TEST_F(TreeListTest, DoubleClickTogglesWithoutNotifyingOnNodesWithChildren)
     EXPECT_EQ(2, list.GetCount());
 }
 
+TEST_F(TreeListTest, ScrollBarStripIsNoTreeClickWhenTheListScrolls)
+{
+    for (int i = 0; i < 60; ++i)
+        Child(Root(L"G"), L"leaf");
+    CRect client;
+    list.GetClientRect(&client);
+    ASSERT_LT(client.Height() / list.GetItemHeight(0), list.GetCount()) << "more rows than fit";
+    int strip = client.right - ::GetSystemMetrics(SM_CXVSCROLL);
+
+    Click(0, strip, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(60, list.GetCount()) << "in the strip: only the list box's own handling";
+    Click(0, strip - 1, WM_LBUTTONDBLCLK);
+    EXPECT_EQ(61, list.GetCount());
+}
+
 TEST_F(TreeListTest, KeysExpandAndCollapseTheSelectedRow)
 {
     int g = Root(L"G");
