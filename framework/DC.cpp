@@ -52,21 +52,29 @@ BOOL CDC::DeleteDC()
 
 CPen* CDC::SelectObject(CPen* pen)
 {
+    if (pen == nullptr || pen->m_hObject == nullptr)
+        return nullptr;
     return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pen->m_hObject)));
 }
 
 CBrush* CDC::SelectObject(CBrush* brush)
 {
+    if (brush == nullptr || brush->m_hObject == nullptr)
+        return nullptr;
     return CBrush::FromHandle(static_cast<HBRUSH>(::SelectObject(m_hDC, brush->m_hObject)));
 }
 
 CFont* CDC::SelectObject(CFont* font)
 {
+    if (font == nullptr || font->m_hObject == nullptr)
+        return nullptr;
     return CFont::FromHandle(static_cast<HFONT>(::SelectObject(m_hDC, font->m_hObject)));
 }
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap)
 {
+    if (bitmap == nullptr || bitmap->m_hObject == nullptr)
+        return nullptr;
     return CBitmap::FromHandle(static_cast<HBITMAP>(::SelectObject(m_hDC, bitmap->m_hObject)));
 }
 
@@ -137,7 +145,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
 {
-    ::FillRect(m_hDC, rect, static_cast<HBRUSH>(brush->m_hObject));
+    if (brush != nullptr)
+        ::FillRect(m_hDC, rect, static_cast<HBRUSH>(brush->m_hObject));
 }
 
 void CDC::DrawFocusRect(LPCRECT rect)

@@ -27,6 +27,7 @@ public:
     BOOL CreateCompatibleDC(CDC* dc);
     BOOL DeleteDC();
 
+    // Each answers the object it replaced (NULL when given none).
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);
     CFont* SelectObject(CFont* font);
