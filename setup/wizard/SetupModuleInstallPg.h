@@ -4,6 +4,7 @@
 // install selections. Owns the service object (deleted with the page).
 #include "setup/wizard/SetupPropertyPageEx.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/wizard/ModuleCheckRows.h"
 #include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
 
 class CQuandelSrv;
@@ -30,12 +31,12 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     void CreateDiskSpaceButton();
     void FillTree();
     void ShowSelectedDetails();
     void UpdateButtons();
+    void OnTreeSelChange();
     void OnUncheckAll();
     void OnCheckAll();
     void OnDiskSpace();
@@ -45,6 +46,7 @@ protected:
     CString m_strSpace;                           // 1051
     CButton m_DiskSpaceButton;                    // 1034, child of the sheet
     CQuandelSrv* m_pSrv;                          // owned
+    CModuleCheckRows m_Rows;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 // tree; each installed module's remove mark follows the checks.
 #include "setup/wizard/SetupPropertyPageEx.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/wizard/ModuleCheckRows.h"
 #include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
 
 class CQuandelSrv;
@@ -20,11 +21,6 @@ public:
     LRESULT OnWizardNext() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // Tree rows carry (group index, module index) in their item data.
-    static DWORD MakeRowData(int group, int module);
-    static int RowDataGroup(DWORD data);
-    static int RowDataModule(DWORD data);   // -1 for a group row
-
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
@@ -34,7 +30,6 @@ protected:
     void FillTree(BOOL shippedOnly);
     void UpdateButtons();
     void ShowDetails(int group, int module);
-    BOOL RowToObjects(int row, int& group, int& module);
     void SetRemoveMarks(int group, int module, BOOL mark);
     // Every module row's check becomes its module's remove mark.
     void ApplyChecks();
@@ -48,6 +43,7 @@ protected:
     QUANDEL_CExCheckBoxTreeListBox m_Tree;        // 1133
     CQuandelSrv* m_pSrv;                          // not owned
     bool m_bNotInstalledCopy;
+    CModuleCheckRows m_Rows;
 
     DECLARE_MESSAGE_MAP()
 };
