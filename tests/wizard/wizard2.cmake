@@ -30,3 +30,10 @@ quandel_gtest(wizard2_details_tests
   DEPENDS QuandelENU ${w2_fixtures}
   TIMEOUT 60)
 target_include_directories(wizard2_details_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/quandel)
+
+# The pages inside the real wizard sheet.
+quandel_gtest(wizard2_page_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2PageTests.cpp ${w2_support}
+  LIBS wizard
+  DEPENDS QuandelENU ${w2_fixtures}
+  TIMEOUT 120)

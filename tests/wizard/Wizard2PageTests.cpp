@@ -1,0 +1,287 @@
+// The welcome, licence, summary and module pages inside the real wizard
+// sheet, over services read from test packages.
+#include <gtest/gtest.h>
+#include <memory>
+#include "Wizard2Support.h"
+#include "framework/PropertyPage.h"
+#include "framework/Seams.h"
+#include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
+#include "setup/service/QuandelGroupMsi.h"
+#include "setup/service/QuandelModule.h"
+#include "setup/service/QuandelSrv.h"
+#include "setup/wizard/QuandelWizard.h"
+#include "setup/wizard/SetupProgramFolder.h"
+#include "ids_pages.h"
+
+namespace
+{
+const int kWelcome = 0, kLicence = 1, kInstall = 5, kSummary = 8;
+const int kNext = 12324;
+
+std::wstring S(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text.GetString();
+}
+
+// One wizard over a distribution folder of test packages. The sheet owns the
+// service (the module installation page deletes it).
+class PageTest : public ::testing::Test
+{
+protected:
+    void Open(std::initializer_list<const wchar_t*> fixtures)
+    {
+        w2::UseLanguageLibrary();
+        w2::ScriptMessageBoxes(IDYES);
+        dist.reset(new w2::DistFolder(fixtures));
+        srv = w2::MakeService(dist->mp);
+        wizard.reset(new CQuandelWizard(srv, 102));
+        wizard->SetWizardMode();
+    }
+    void TearDown() override
+    {
+        SetProgramPathOverride(nullptr);
+        wizard.reset();
+        dist.reset();
+        w2::TakeMessageBoxTexts();
+    }
+
+    HWND Page() const { return reinterpret_cast<HWND>(wizard->SendMessage(PSM_GETCURRENTPAGEHWND)); }
+    HWND Item(int id) const { return ::GetDlgItem(Page(), id); }
+    bool NextEnabled() const { return ::IsWindowEnabled(::GetDlgItem(wizard->m_hWnd, kNext)) != FALSE; }
+    std::wstring NextText() const { return w2::TextOf(::GetDlgItem(wizard->m_hWnd, kNext)); }
+    void Click(int id) const { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
+
+    int GroupIndex(const wchar_t* name, int n = 0) const
+    {
+        for (int i = 0; srv->GetMsi(i) != NULL; ++i)
+            if (srv->GetMsi(i)->GetGroupName(0) == name && n-- == 0)
+                return i;
+        return -1;
+    }
+    CQuandelModule* Module(int group, int module) const { return srv->GetMsi(group)->GetModule(module); }
+
+    // The check-box list of the current page and its node of a row.
+    QUANDEL_CExCheckBoxTreeListBox* Tree(int id) const
+    {
+        return static_cast<QUANDEL_CExCheckBoxTreeListBox*>(CWnd::FromHandlePermanent(Item(id)));
+    }
+    // Clicks the check box of a row, as the user does.
+    void ClickCheck(int id, int row) const
+    {
+        RECT rect = {};
+        ::SendMessageW(Item(id), LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+        const LPARAM point = MAKELPARAM(rect.left + 3, rect.top + 3);
+        ::SendMessageW(Item(id), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        ::SendMessageW(Item(id), WM_LBUTTONUP, 0, point);
+    }
+    // The row whose node carries the text under the nth group row of that name.
+    int RowOf(int id, const wchar_t* text) const
+    {
+        const int count = static_cast<int>(::SendMessageW(Item(id), LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row)
+            if (Tree(id)->GetTextAt(row) == text)
+                return row;
+        return -1;
+    }
+
+    std::unique_ptr<w2::DistFolder> dist;
+    CQuandelSrv* srv = nullptr;
+    std::unique_ptr<CQuandelWizard> wizard;
+};
+
+TEST_F(PageTest, WelcomeByFolderKind)
+{
+    struct Case
+    {
+        const char* what;
+        const wchar_t* program;
+        UINT text;
+        bool list;
+        LRESULT next;
+    };
+    const Case cases[] = {
+        {"distribution folder", L"C:\\dist\\Quandel.exe", IDS_PAGES_WELCOME_DISTRIB, true, IDD_PAGES_LICENSE},
+        {"installed copy", L"C:\\Program Files\\ternwick software\\Pelmora\\Module Profiles\\INSTALL\\quandel.EXE",
+         IDS_PAGES_WELCOME_INSTALLED, false, 141},
+    };
+    for (const Case& c : cases)
+    {
+        Open({L"w2_alpha", L"w2_beta"});
+        SetProgramPathOverride(c.program);
+        w2::RunSheet(*wizard, {[&] {
+            EXPECT_EQ(S(c.text), w2::TextOf(Item(IDC_PAGES_MESSAGE))) << c.what;
+            EXPECT_EQ(c.list, ::IsWindowVisible(Item(IDC_PAGES_GROUP_LIST)) != FALSE) << c.what;
+            EXPECT_EQ(c.list, ::IsWindowVisible(Item(IDC_PAGES_DETAILS_BUTTON)) != FALSE) << c.what;
+            if (c.list)
+            {
+                const std::vector<std::wstring> rows = w2::ListRows(Item(IDC_PAGES_GROUP_LIST));
+                EXPECT_EQ(4u, rows.size()) << c.what;
+                EXPECT_GT(::SendMessageW(Item(IDC_PAGES_GROUP_LIST), LB_GETHORIZONTALEXTENT, 0, 0), 0);
+            }
+            EXPECT_EQ(c.next, static_cast<CPropertyPage*>(wizard->GetPage(kWelcome))->OnWizardNext()) << c.what;
+            wizard->SetActivePage(kLicence);
+        },
+                               [&] { wizard->SetActivePage(kWelcome); },
+                               [&] {
+            // Coming back rebuilds the list instead of adding to it.
+            if (c.list)
+            {
+                EXPECT_EQ(4u, w2::ListRows(Item(IDC_PAGES_GROUP_LIST)).size());
+            }
+        }});
+        TearDown();
+    }
+}
+
+TEST_F(PageTest, LicenceButtonsFollowTheRadios)
+{
+    Open({L"w2_alpha"});
+    ::CreateDirectoryW((dist->root + L"License").c_str(), NULL);
+    {
+        const char rtf[] = "{\\rtf1\\ansi Test agreement ENU\\par}";
+        HANDLE file = ::CreateFileW((dist->root + L"License\\license_ENU.rtf").c_str(), GENERIC_WRITE, 0, NULL,
+                                    CREATE_ALWAYS, 0, NULL);
+        DWORD written = 0;
+        ::WriteFile(file, rtf, sizeof(rtf) - 1, &written, NULL);
+        ::CloseHandle(file);
+    }
+    SetProgramPathOverride((dist->root + L"Quandel.exe").c_str());
+    const LCID saved = ::GetThreadLocale();
+    ::SetThreadLocale(1033);
+    struct Step
+    {
+        int click;   // 0: none
+        bool next;
+    };
+    const Step steps[] = {{0, false}, {IDC_PAGES_ACCEPT, true}, {IDC_PAGES_DECLINE, false}, {IDC_PAGES_ACCEPT, true}};
+    std::vector<std::function<void()>> script = {[&] { wizard->SetActivePage(kLicence); },
+                                                 [&] {
+        EXPECT_NE(std::wstring::npos, w2::TextOf(Item(IDC_PAGES_AGREEMENT)).find(L"Test agreement ENU"));
+        EXPECT_EQ(BST_CHECKED, ::SendMessageW(Item(IDC_PAGES_DECLINE), BM_GETCHECK, 0, 0));
+    }};
+    for (const Step& s : steps)
+        script.push_back([&, s] {
+            if (s.click != 0)
+                Click(s.click);
+            EXPECT_EQ(s.next, NextEnabled()) << s.click;
+        });
+    // Leaving and coming back keeps the choice and its buttons.
+    script.push_back([&] { wizard->SetActivePage(kWelcome); });
+    script.push_back([&] { wizard->SetActivePage(kLicence); });
+    script.push_back([&] { EXPECT_TRUE(NextEnabled()); });
+    w2::RunSheet(*wizard, script);
+    ::SetThreadLocale(saved);
+}
+
+TEST_F(PageTest, SummaryByActionAndKind)
+{
+    Open({L"w2_alpha", L"w2_beta"});
+    const int alpha = GroupIndex(L"Alpha");
+    struct Case
+    {
+        const char* what;
+        int action;
+        int kind;
+        int setupType;
+        bool deselect;   // alpha's first module not selected
+        UINT next;
+        UINT summary;
+        int items;       // -1: the empty-removal view
+    };
+    const Case cases[] = {
+        {"install, type 0", 1, 0, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
+        {"install, custom", 1, 0, 2, true, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 7},
+        {"modify", 2, 0, 2, true, IDS_PAGES_NEXT_MODIFY, IDS_PAGES_SUMMARY_MODIFY, 8},
+        {"remove all, nothing installed", 3, 2, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
+        {"remove, unknown kind", 3, 7, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
+        {"install after an empty removal", 1, 0, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
+    };
+    std::vector<std::function<void()>> script;
+    for (const Case& c : cases)
+    {
+        script.push_back([&, c] {
+            wizard->SetAction(c.action);
+            wizard->SetRemovalKind(c.kind);
+            srv->SetSetupType(c.setupType);
+            Module(alpha, 0)->SetInstallSelection(c.deselect ? FALSE : TRUE);
+            wizard->SetActivePage(kSummary);
+        });
+        script.push_back([&, c] {
+            EXPECT_EQ(S(c.next), NextText()) << c.what;
+            HWND tree = Item(IDC_PAGES_SUMMARY_TREE);
+            HWND details = Item(IDC_PAGES_SUMMARY_DETAILS);
+            if (c.items < 0)
+            {
+                EXPECT_EQ(S(c.summary), w2::TextOf(Item(IDC_PAGES_SUMMARY_TEXT))) << c.what;
+                EXPECT_FALSE(::IsWindowVisible(tree)) << c.what;
+                EXPECT_FALSE(::IsWindowVisible(details)) << c.what;
+            }
+            else
+            {
+                EXPECT_EQ(S(c.summary), w2::TextOf(Item(IDC_PAGES_SUMMARY_TEXT))) << c.what;
+                EXPECT_EQ(c.items, static_cast<int>(::SendMessageW(tree, TVM_GETCOUNT, 0, 0))) << c.what;
+                EXPECT_TRUE(::IsWindowVisible(tree) && ::IsWindowEnabled(tree)) << c.what;
+                EXPECT_TRUE(::IsWindowVisible(details)) << c.what;
+                const std::vector<std::wstring> rows = w2::ListRows(details);
+                ASSERT_FALSE(rows.empty()) << c.what;
+                EXPECT_EQ(S(IDS_PAGES_LBL_GROUP), rows[0]) << c.what;   // the first group is selected
+            }
+            wizard->SetActivePage(kWelcome);
+        });
+        script.push_back([&, c] { EXPECT_EQ(S(IDS_PAGES_NEXT), NextText()) << c.what; });
+    }
+    w2::RunSheet(*wizard, script);
+}
+
+TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
+{
+    Open({L"w2_twin1", L"w2_twin2"});
+    const int first = GroupIndex(L"Twin", 0);
+    const int second = GroupIndex(L"Twin", 1);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(second, 0);
+    auto selections = [&] {
+        std::vector<int> s;
+        for (int g : {first, second})
+            for (int m = 0; m < 3; ++m)
+                s.push_back(Module(g, m)->GetInstallSelection());
+        return s;
+    };
+    Module(second, 2)->SetInstallSelection(FALSE);   // starts unchecked
+    srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
+    w2::RunSheet(*wizard, {
+        [&] { wizard->SetActivePage(kInstall); },
+        [&] {
+            // Two group rows, collapsed; rows start as the modules' selections.
+            EXPECT_EQ(2, static_cast<int>(::SendMessageW(Item(IDC_PAGES_INSTALL_TREE), LB_GETCOUNT, 0, 0)));
+            EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(wizard->m_hWnd, IDC_PAGES_DISKSPACE_BUTTON)));
+            CString space;
+            CString figure;
+            figure.Format(L"%.1fMB", srv->GetRequiredDiskSpace() / 1048576.0);
+            space.FormatMessage(IDS_PAGES_INSTALL_SPACE, figure.GetString());
+            EXPECT_EQ(std::wstring(space.GetString()), w2::TextOf(Item(IDC_PAGES_SPACE)));
+            // Open the second group and uncheck its first module (same text as in the first group).
+            Tree(IDC_PAGES_INSTALL_TREE)->Expand(1);
+            ASSERT_EQ(L"TW-1", std::wstring(Tree(IDC_PAGES_INSTALL_TREE)->GetTextAt(2).GetString()));
+            ClickCheck(IDC_PAGES_INSTALL_TREE, 2);
+        },
+        [&] { wizard->PressButton(PSBTN_NEXT); },
+        [&] {
+            EXPECT_EQ((std::vector<int>{1, 1, 1, 0, 1, 0}), selections());
+            wizard->SetActivePage(kInstall);
+        },
+        [&] { Click(IDC_PAGES_UNCHECK_ALL); },
+        [&] { wizard->PressButton(PSBTN_BACK); },
+        [&] {
+            EXPECT_EQ((std::vector<int>{0, 0, 0, 0, 0, 0}), selections());
+            EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(wizard->m_hWnd, IDC_PAGES_DISKSPACE_BUTTON)));
+            wizard->SetActivePage(kInstall);
+        },
+        [&] { Click(IDC_PAGES_CHECK_ALL); },
+        [&] { wizard->PressButton(PSBTN_NEXT); },
+        [&] { EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1}), selections()); },
+    });
+}
+}
