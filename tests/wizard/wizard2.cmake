@@ -37,3 +37,11 @@ quandel_gtest(wizard2_page_tests
   LIBS wizard
   DEPENDS QuandelENU ${w2_fixtures}
   TIMEOUT 120)
+
+# The module removal page over installed test groups (they install: msi lock).
+quandel_gtest(wizard2_removal_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2RemovalPageTests.cpp ${w2_support}
+  LIBS wizard
+  DEPENDS QuandelENU ${w2_fixtures}
+  RESOURCE_LOCK msi
+  TIMEOUT 300)
