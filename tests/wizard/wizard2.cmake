@@ -45,3 +45,15 @@ quandel_gtest(wizard2_removal_tests
   DEPENDS QuandelENU ${w2_fixtures}
   RESOURCE_LOCK msi
   TIMEOUT 300)
+
+# The real program of the demo distribution through the whole road (it
+# installs and removes the demo packages: msi lock).
+if(TARGET demo_dist)
+  quandel_gtest(wizard2_end_to_end_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2EndToEndTests.cpp ${w2_support}
+    LIBS wizard
+    DEPENDS demo_dist
+    RESOURCE_LOCK msi
+    TIMEOUT 600)
+  target_include_directories(wizard2_end_to_end_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/quandel)
+endif()
