@@ -15,26 +15,36 @@ UINT MPIOpenPackage(const wchar_t* path, MSIHANDLE* package)
     return g_MsiDll.pMsiOpenPackageExW(name, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package);
 }
 
-UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWORD bufferChars)
+namespace
+{
+// Reads a text through read(buffer, &length) into a buffer of bufferChars
+// characters. The buffer is used only on success: after 234 it may hold no
+// terminator.
+template <class Read>
+UINT ReadText(CString& value, DWORD bufferChars, Read read)
 {
     value.Empty();
     std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
     DWORD length = bufferChars;
-    UINT result = g_MsiDll.pMsiGetPropertyW(handle, name, buffer.data(), &length);
+    UINT result = read(buffer.data(), &length);
     if (result == ERROR_SUCCESS)
         value = CString(buffer.data());
     return result;
 }
+}
+
+UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWORD bufferChars)
+{
+    return ReadText(value, bufferChars, [=](wchar_t* buffer, DWORD* length) {
+        return g_MsiDll.pMsiGetPropertyW(handle, name, buffer, length);
+    });
+}
 
 UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars)
 {
-    value.Empty();
-    std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
-    DWORD length = bufferChars;
-    UINT result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    if (result == ERROR_SUCCESS)
-        value = CString(buffer.data());
-    return result;
+    return ReadText(value, bufferChars, [=](wchar_t* buffer, DWORD* length) {
+        return g_MsiDll.pMsiRecordGetStringW(record, field, buffer, length);
+    });
 }
 
 UINT CMPIMsiView::Open(MSIHANDLE database, const wchar_t* query)
