@@ -3,76 +3,54 @@
 // the engine (or through msi.dll): it becomes E_FAIL.
 #include "engine/MPIEngineBase.h"
 
-int CMPIEngineBase::AddMessage(LPCWSTR pszText)
+namespace
 {
-    if (m_pCallback == NULL)
+// Runs call(callback) when there is a callback; 0, or E_FAIL when it threw.
+template <class Call>
+int Guarded(CMPISetupCallbackIfc* pCallback, Call call)
+{
+    if (pCallback == NULL)
         return 0;
     try
     {
-        m_pCallback->AddMessage(pszText ? pszText : L"");
+        call(pCallback);
     }
     catch (...)
     {
         return E_FAIL;
     }
     return 0;
+}
+}
+
+int CMPIEngineBase::AddMessage(LPCWSTR pszText)
+{
+    return Guarded(m_pCallback, [=](CMPISetupCallbackIfc* pCallback) {
+        pCallback->AddMessage(pszText ? pszText : L"");
+    });
 }
 
 int CMPIEngineBase::SetStatusText(LPCWSTR pszText)
 {
-    if (m_pCallback == NULL)
-        return 0;
-    try
-    {
-        m_pCallback->SetStatusText(pszText ? pszText : L"");
-    }
-    catch (...)
-    {
-        return E_FAIL;
-    }
-    return 0;
+    return Guarded(m_pCallback, [=](CMPISetupCallbackIfc* pCallback) {
+        pCallback->SetStatusText(pszText ? pszText : L"");
+    });
 }
 
 CProgressCtrl* CMPIEngineBase::GetProgressCtrl()
 {
-    if (m_pCallback == NULL)
-        return NULL;
-    try
-    {
-        return m_pCallback->GetProgressCtrl();
-    }
-    catch (...)
-    {
-        return NULL;
-    }
+    // Stays NULL without a callback and when the callback threw.
+    CProgressCtrl* pCtrl = NULL;
+    Guarded(m_pCallback, [&](CMPISetupCallbackIfc* pCallback) { pCtrl = pCallback->GetProgressCtrl(); });
+    return pCtrl;
 }
 
 int CMPIEngineBase::OnComplete(int nStatus)
 {
-    if (m_pCallback == NULL)
-        return 0;
-    try
-    {
-        m_pCallback->OnComplete(nStatus);
-    }
-    catch (...)
-    {
-        return E_FAIL;
-    }
-    return 0;
+    return Guarded(m_pCallback, [=](CMPISetupCallbackIfc* pCallback) { pCallback->OnComplete(nStatus); });
 }
 
 int CMPIEngineBase::DisableCancel()
 {
-    if (m_pCallback == NULL)
-        return 0;
-    try
-    {
-        m_pCallback->DisableCancel();
-    }
-    catch (...)
-    {
-        return E_FAIL;
-    }
-    return 0;
+    return Guarded(m_pCallback, [](CMPISetupCallbackIfc* pCallback) { pCallback->DisableCancel(); });
 }
