@@ -144,8 +144,9 @@ int CMPIEngineBase::QueuePackages(BOOL bInstall)
     return 0;
 }
 
-int CMPIEngineBase::AppendConfig(CMPIEngineConfig* pConfig, BOOL bCountNonGroup)
+int CMPIEngineBase::AppendConfig(CMPIEngineConfig* pConfig)
 {
+    const BOOL bGroup = pConfig->IsGroup();
     int r;
     try
     {
@@ -162,9 +163,16 @@ int CMPIEngineBase::AppendConfig(CMPIEngineConfig* pConfig, BOOL bCountNonGroup)
         return r;
     }
     m_Configs.push_back(pConfig);
-    if (bCountNonGroup)
+    if (!bGroup)
         ++m_nNonGroupCount;
     return 0;
+}
+
+int CMPIEngineBase::QueueRemoveFirst(CMPIMsi* pMsi, BOOL bGroup)
+{
+    CMPIEngineConfig* pFirst = new CMPIEngineConfig;
+    pFirst->SetKind(MPI_CONFIG_CONFIGURE)->SetRemove(L"REMOVE=ALL")->SetMsi(pMsi)->SetGroup(bGroup);
+    return AppendConfig(pFirst);
 }
 
 int CMPIEngineBase::QueueMsi(CMPIMsi* pMsi)
@@ -183,9 +191,7 @@ int CMPIEngineBase::QueueMsi(CMPIMsi* pMsi)
     int r;
     if (bInstall && pMsi->NeedsRemoveFirst())
     {
-        CMPIEngineConfig* pFirst = new CMPIEngineConfig;
-        pFirst->SetKind(MPI_CONFIG_CONFIGURE)->SetRemove(L"REMOVE=ALL")->SetMsi(pMsi)->SetGroup(FALSE);
-        if ((r = AppendConfig(pFirst, TRUE)) < 0)
+        if ((r = QueueRemoveFirst(pMsi, FALSE)) < 0)
             return r;
     }
 
@@ -195,7 +201,7 @@ int CMPIEngineBase::QueueMsi(CMPIMsi* pMsi)
         pConfig->SetAddLocal(L"ADDLOCAL=ALL");
     else
         pConfig->SetRemove(L"REMOVE=ALL");
-    if ((r = AppendConfig(pConfig, TRUE)) < 0)
+    if ((r = AppendConfig(pConfig)) < 0)
         return r;
     return 0;
 }
@@ -226,9 +232,7 @@ int CMPIEngineBase::QueueGroupMsi(CMPIGroupMsi* pGroup)
         }
         if (pGroup->NeedsRemoveFirst())
         {
-            CMPIEngineConfig* pFirst = new CMPIEngineConfig;
-            pFirst->SetKind(MPI_CONFIG_CONFIGURE)->SetRemove(L"REMOVE=ALL")->SetMsi(pGroup)->SetGroup(TRUE);
-            if ((r = AppendConfig(pFirst, FALSE)) < 0)
+            if ((r = QueueRemoveFirst(pGroup, TRUE)) < 0)
                 return r;
         }
     }
@@ -239,7 +243,7 @@ int CMPIEngineBase::QueueGroupMsi(CMPIGroupMsi* pGroup)
         pConfig->SetKind(MPI_CONFIG_INSTALL)->SetAddLocal(L"ADDLOCAL=" + strFeatures);
     else
         pConfig->SetKind(MPI_CONFIG_CONFIGURE)->SetRemove(L"REMOVE=" + strFeatures);
-    if ((r = AppendConfig(pConfig, FALSE)) < 0)
+    if ((r = AppendConfig(pConfig)) < 0)
         return r;
     return 0;
 }

@@ -120,7 +120,12 @@ public:
     BOOL m_bRebootRequired;
 
 private:
-    int AppendConfig(CMPIEngineConfig* pConfig, BOOL bCountNonGroup);
+    // Prepares and queues a config (deleting it when refused); counts the
+    // non-group ones in m_nNonGroupCount.
+    int AppendConfig(CMPIEngineConfig* pConfig);
+    // Queues the "REMOVE=ALL" run of the installed product that must go
+    // before the package file can be installed.
+    int QueueRemoveFirst(CMPIMsi* pMsi, BOOL bGroup);
     int QueuePackages(BOOL bInstall);
     void ClearQueue();
     int RunQueue();
