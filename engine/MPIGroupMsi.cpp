@@ -206,23 +206,25 @@ void CMPIGroupMsi::GetFeatureList(CString& list, MPISetupMode mode)
         list = L"ALL";
         break;
     case MPI_MODE_INSTALL_MODULES:
-        if (IsInstalled() != 1)
-        {
-            list = L"ALL";
-            break;
-        }
-        for (CMPIModule* module : m_Modules)
-        {
-            if (module->NeedsAction(MPI_MODE_INSTALL_MODULES) != 1)
-                continue;
-            if (!list.IsEmpty())
-                list += L",";
-            list += module->GetFeatureName();
-        }
+        list = IsInstalled() == 1 ? JoinModulesNeedingAction(mode) : CString(L"ALL");
         break;
     default:
         break;
     }
+}
+
+CString CMPIGroupMsi::JoinModulesNeedingAction(MPISetupMode mode) const
+{
+    CString list;
+    for (CMPIModule* module : m_Modules)
+    {
+        if (module == NULL || module->NeedsAction(mode) != 1)
+            continue;
+        if (!list.IsEmpty())
+            list += L",";
+        list += module->GetFeatureName();
+    }
+    return list;
 }
 
 BOOL CMPIGroupMsi::IsInstalledAfter(MPISetupMode mode)

@@ -52,6 +52,9 @@ public:
 
 protected:
     void ClearInstalled() override;
+    // The feature names of the modules whose NeedsAction (mode) answers
+    // exactly 1, in list order, joined by ",".
+    CString JoinModulesNeedingAction(MPISetupMode mode) const;
     // The module of that feature name, or NULL.
     CMPIModule* FindModule(const wchar_t* feature) const;
     // One installed module feature: found or made, then its installed state.

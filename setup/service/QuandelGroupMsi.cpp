@@ -68,20 +68,6 @@ BOOL CQuandelGroupMsi::AnyModuleNeedsAction(MPISetupMode mode) const
     return FALSE;
 }
 
-CString CQuandelGroupMsi::JoinModulesNeedingAction(MPISetupMode mode) const
-{
-    CString list;
-    for (CMPIModule* module : m_Modules)
-    {
-        if (module == NULL || module->NeedsAction(mode) != 1)
-            continue;
-        if (!list.IsEmpty())
-            list += L",";
-        list += module->GetFeatureName();
-    }
-    return list;
-}
-
 BOOL CQuandelGroupMsi::NeedsAction(MPISetupMode mode)
 {
     switch (mode)

@@ -38,8 +38,6 @@ protected:
 private:
     // TRUE when some module answers exactly 1 for the mode.
     BOOL AnyModuleNeedsAction(MPISetupMode mode) const;
-    // The feature names of the modules answering exactly 1, joined by ",".
-    CString JoinModulesNeedingAction(MPISetupMode mode) const;
 
     CQuandelSrv* m_pService;              // not owned
     CQuandelLanguageList m_PackageLanguages;
