@@ -43,7 +43,11 @@ void CMPIGroupMsi::ClearInstalled()
 
 CMPIModule* CMPIGroupMsi::CreateModule()
 {
-    CMPIModule* module = new CMPIModule(this);
+    return AppendModule(new CMPIModule(this));
+}
+
+CMPIModule* CMPIGroupMsi::AppendModule(CMPIModule* module)
+{
     try
     {
         m_Modules.push_back(module);

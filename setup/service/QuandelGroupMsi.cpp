@@ -130,9 +130,7 @@ BOOL CQuandelGroupMsi::IsInstalledAfter(MPISetupMode mode)
 
 CMPIModule* CQuandelGroupMsi::CreateModule()
 {
-    CQuandelModule* module = new CQuandelModule(this);
-    m_Modules.push_back(module);
-    return module;
+    return AppendModule(new CQuandelModule(this));
 }
 
 CQuandelModule* CQuandelGroupMsi::GetModule(int index) const
