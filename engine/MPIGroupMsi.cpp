@@ -2,6 +2,25 @@
 #include "engine/MPIModule.h"
 #include "engine/MPIMsiQuery.h"
 
+namespace
+{
+// Appends the feature name of every module that take() accepts, each
+// followed by its parent features from chains. A name may be listed twice;
+// the sums count it twice.
+template <class Take>
+void CollectFeatures(const std::vector<CMPIModule*>& modules, const CMPIFeatureSizeList& chains,
+                     CStringArray& features, Take take)
+{
+    for (CMPIModule* module : modules)
+    {
+        if (!take(module))
+            continue;
+        features.Add(module->GetFeatureName());
+        chains.AddParentChain(features, module->GetFeatureName());
+    }
+}
+}
+
 CMPIGroupMsi::CMPIGroupMsi(CMPIBase* owner)
     : CMPIMsi(owner),
       m_nCoreVersionFlag(0), m_nMinCoreMajor(1), m_nMinCoreMinor(0),
@@ -249,13 +268,8 @@ int CMPIGroupMsi::GetInstalledSize()
     if (IsInstalled() != 1)
         return 0;
     CStringArray features;
-    for (CMPIModule* module : m_Modules)
-    {
-        if (module->IsInstalled() != 1)
-            continue;
-        features.Add(module->GetFeatureName());
-        m_InstalledFeatureSizes.AddParentChain(features, module->GetFeatureName());
-    }
+    CollectFeatures(m_Modules, m_InstalledFeatureSizes, features,
+                    [](CMPIModule* module) { return module->IsInstalled() == 1; });
     return m_InstalledFeatureSizes.SumBytes(features);
 }
 
@@ -266,13 +280,8 @@ int CMPIGroupMsi::GetPackageSize(MPISetupMode mode)
     if (NeedsAction(runMode) != 1)
         return 0;
     CStringArray features;
-    for (CMPIModule* module : m_Modules)
-    {
-        if (!module->NeedsAction(runMode))
-            continue;
-        features.Add(module->GetFeatureName());
-        m_PackageFeatureSizes.AddParentChain(features, module->GetFeatureName());
-    }
+    CollectFeatures(m_Modules, m_PackageFeatureSizes, features,
+                    [runMode](CMPIModule* module) { return module->NeedsAction(runMode) != 0; });
     return m_PackageFeatureSizes.SumBytes(features);
 }
 
@@ -280,13 +289,9 @@ int CMPIGroupMsi::GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode mode
 {
     if (list == NULL || NeedsAction(mode) != 1)
         return 0;
+    // Parent chains come from the package file's features in every mode.
     CStringArray features;
-    for (CMPIModule* module : m_Modules)
-    {
-        if (module->NeedsAction(mode) != 1)
-            continue;
-        features.Add(module->GetFeatureName());
-        m_PackageFeatureSizes.AddParentChain(features, module->GetFeatureName());
-    }
+    CollectFeatures(m_Modules, m_PackageFeatureSizes, features,
+                    [mode](CMPIModule* module) { return module->NeedsAction(mode) == 1; });
     return list->SumComponents(features);
 }
