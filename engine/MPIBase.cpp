@@ -3,6 +3,7 @@
 #include "engine/MPIEngineBase.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIOwnedList.h"
 
 CMPIBase::CMPIBase(CMPIEngineBase* engine)
     : m_pCoreMsi(NULL), m_pSetupMsi(NULL), m_Language(1033), m_pEngine(engine)
@@ -56,14 +57,12 @@ CMPIGroupMsi* CMPIBase::AddGroupMsi()
         return NULL;
     try
     {
-        m_GroupMsis.push_back(group);
+        return MPIAppendOwned(m_GroupMsis, group);
     }
     catch (const std::bad_alloc&)
     {
-        delete group;
-        return NULL;
+        return NULL;  // the group is gone with the failed append
     }
-    return group;
 }
 
 UINT CMPIBase::OpenPackageFile(const wchar_t* folder, const wchar_t* relativePath, CMPIMsi** slot)

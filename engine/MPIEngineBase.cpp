@@ -5,6 +5,7 @@
 #include "engine/MPIDefs.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIMsi.h"
+#include "engine/MPIOwnedList.h"
 #include "support/LanguageAbbreviation.h"
 #include <process.h>
 
@@ -162,7 +163,7 @@ int CMPIEngineBase::AppendConfig(CMPIEngineConfig* pConfig)
         delete pConfig;
         return r;
     }
-    m_Configs.push_back(pConfig);
+    MPIAppendOwned(m_Configs, pConfig);
     if (!bGroup)
         ++m_nNonGroupCount;
     return 0;

@@ -1,5 +1,6 @@
 #include "engine/MPIFeatureSizeList.h"
 #include <climits>
+#include "engine/MPIOwnedList.h"
 
 int MPIClampToInt(long long value)
 {
@@ -29,15 +30,7 @@ void CMPIFeatureSizeList::Add(const wchar_t* feature, const wchar_t* parent, int
     entry->SetParent(parent ? parent : L"");
     entry->SetSize(bytes);
     entry->SetComponentCount(components);
-    try
-    {
-        m_Entries.push_back(entry);
-    }
-    catch (...)
-    {
-        delete entry;
-        throw;
-    }
+    MPIAppendOwned(m_Entries, entry);
 }
 
 const CMPIFeatureSize* CMPIFeatureSizeList::Find(const wchar_t* feature) const

@@ -1,6 +1,7 @@
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIModule.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIOwnedList.h"
 
 namespace
 {
@@ -62,21 +63,7 @@ void CMPIGroupMsi::ClearInstalled()
 
 CMPIModule* CMPIGroupMsi::CreateModule()
 {
-    return AppendModule(new CMPIModule(this));
-}
-
-CMPIModule* CMPIGroupMsi::AppendModule(CMPIModule* module)
-{
-    try
-    {
-        m_Modules.push_back(module);
-    }
-    catch (...)
-    {
-        delete module;
-        throw;
-    }
-    return module;
+    return MPIAppendOwned(m_Modules, new CMPIModule(this));
 }
 
 BOOL CMPIGroupMsi::IsModuleFeature(const wchar_t* feature)

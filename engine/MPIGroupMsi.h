@@ -52,9 +52,6 @@ public:
 
 protected:
     void ClearInstalled() override;
-    // Appends a new module to the list, which owns it from then on (also
-    // when the list cannot grow: the module is deleted and the error passed on).
-    CMPIModule* AppendModule(CMPIModule* module);
     // The feature names of the modules whose NeedsAction (mode) answers
     // exactly 1, in list order, joined by ",".
     CString JoinModulesNeedingAction(MPISetupMode mode) const;

@@ -1,6 +1,7 @@
 #include "engine/MPIModule.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIOwnedList.h"
 
 CMPIModule::CMPIModule(CMPIGroupMsi* group)
     : m_pGroup(group), m_bInstalled(FALSE), m_bInPackage(FALSE), m_bAbsent(FALSE)
@@ -37,16 +38,7 @@ UINT CMPIModule::ReadComponents(MSIHANDLE database)
         result = MPIReadRecordString(view.Record(), 2, component, 255);
         if (result != ERROR_SUCCESS)
             return result;
-        CString* copy = new CString(component);
-        try
-        {
-            m_Components.push_back(copy);
-        }
-        catch (...)
-        {
-            delete copy;
-            throw;
-        }
+        MPIAppendOwned(m_Components, new CString(component));
     }
     return result == ERROR_NO_MORE_ITEMS ? ERROR_SUCCESS : result;
 }

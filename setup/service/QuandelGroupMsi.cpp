@@ -1,5 +1,6 @@
 #include "setup/service/QuandelGroupMsi.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIOwnedList.h"
 #include "setup/service/QuandelModule.h"
 #include "setup/service/QuandelSrv.h"
 
@@ -130,7 +131,7 @@ BOOL CQuandelGroupMsi::IsInstalledAfter(MPISetupMode mode)
 
 CMPIModule* CQuandelGroupMsi::CreateModule()
 {
-    return AppendModule(new CQuandelModule(this));
+    return MPIAppendOwned(m_Modules, new CQuandelModule(this));
 }
 
 CQuandelModule* CQuandelGroupMsi::GetModule(int index) const
