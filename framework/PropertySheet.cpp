@@ -98,7 +98,14 @@ INT_PTR CPropertySheet::DoModal()
 
     std::vector<HPROPSHEETPAGE> handles;
     for (CPropertyPage* page : m_pages) {
-        HPROPSHEETPAGE handle = ::CreatePropertySheetPageW(&page->m_psp);
+        PROPSHEETPAGEW record = page->m_psp;
+        // A wizard shows the title of its current page: pages without a
+        // title of their own carry the sheet's caption.
+        if (IsWizard() && !(record.dwFlags & PSP_USETITLE) && !m_strCaption.IsEmpty()) {
+            record.pszTitle = m_strCaption;
+            record.dwFlags |= PSP_USETITLE;
+        }
+        HPROPSHEETPAGE handle = ::CreatePropertySheetPageW(&record);
         if (handle == nullptr) {
             for (HPROPSHEETPAGE made : handles)
                 ::DestroyPropertySheetPage(made);

@@ -109,7 +109,8 @@ protected:
         bool cancelPressed = false;
         int afterNext = 0;
     };
-    Outcome Run(int action, int setupType, int removalKind, bool withPackages, bool pressCancel = false)
+    Outcome Run(int action, int setupType, int removalKind, bool withPackages, bool pressCancel = false,
+                bool engineBusy = false)
     {
         Outcome out;
         CQuandelSrv* srv = new CQuandelSrv;
@@ -119,6 +120,8 @@ protected:
             srv->SetBaseFolder(FixtureFolder(L"empty"));
         EXPECT_EQ(0u, srv->Initialize(1033));
         srv->SetSetupType(setupType);
+        // A busy engine refuses to start (E_ACCESSDENIED).
+        srv->GetEngine()->SetBusy(engineBusy ? TRUE : FALSE);
         CQuandelWizard w(srv, 102u);
         w.SetWizardMode();
         RunSheet(w, [&] {
@@ -159,6 +162,13 @@ protected:
             Press(w, PSBTN_FINISH);
         });
         return out;
+    }
+
+    static std::wstring StartFailedLine(int result)
+    {
+        CString line;
+        line.FormatMessage(IDS_WZ_RUN_START_FAILED, result);
+        return line.str();
     }
 
     SeamRecorder seams;
@@ -224,17 +234,20 @@ TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
     struct Case
     {
         int action, removalKind;
+        bool busy;
         std::wstring lastLine;
     };
     const Case cases[] = {
-        {WIZARD_ACTION_INSTALL, 0, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
-        {WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
-        {WIZARD_ACTION_REMOVE, 7, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
-        {WIZARD_ACTION_MODIFY, 0, L""},
+        {WIZARD_ACTION_INSTALL, 0, false, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL, false, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_REMOVE, 7, false, ResourceString(IDS_WZ_RUN_NOTHING_TO_DO)},
+        {WIZARD_ACTION_INSTALL, 0, true, StartFailedLine(E_ACCESSDENIED)},
+        {WIZARD_ACTION_REMOVE, REMOVAL_KIND_GROUPS, true, StartFailedLine(E_ACCESSDENIED)},
+        {WIZARD_ACTION_MODIFY, 0, false, L""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "action " << c.action);
-        Outcome out = Run(c.action, MPI_MODE_INSTALL_NEWER, c.removalKind, false);
+        SCOPED_TRACE(testing::Message() << "action " << c.action << (c.busy ? " busy" : ""));
+        Outcome out = Run(c.action, MPI_MODE_INSTALL_NEWER, c.removalKind, false, false, c.busy);
         EXPECT_EQ(MPI_RUN_NONE, out.runStatus);
         EXPECT_TRUE(out.nextEnabled);
         EXPECT_FALSE(out.cancelEnabled);
@@ -244,6 +257,7 @@ TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
         } else {
             ASSERT_FALSE(out.log.empty());
             EXPECT_EQ(c.lastLine, out.log.back());
+            EXPECT_EQ(std::wstring::npos, out.log.back().find(L"%1"));
             EXPECT_EQ(static_cast<int>(out.log.size()) - 1, out.selected);
         }
     }

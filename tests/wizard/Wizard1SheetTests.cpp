@@ -206,6 +206,14 @@ TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
     HWND sheetWindow = nullptr;
     INT_PTR result = RunSheet(*w, [&] {
         sheetWindow = w->GetSafeHwnd();
+        wchar_t title[256] = L"";
+        ::GetWindowTextW(sheetWindow, title, 256);
+        EXPECT_EQ(ResourceString(102), title);
+        // Icon 128 of the language library, big and small.
+        HICON icon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(128));
+        EXPECT_NE(nullptr, icon);
+        EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_BIG, 0)));
+        EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_SMALL, 0)));
         Press(*w, PSBTN_NEXT);
         ASSERT_EQ(133, ActiveTemplate(*w));
         seams.boxAnswer = IDNO;

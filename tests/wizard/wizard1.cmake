@@ -68,3 +68,10 @@ quandel_gtest(wizard1_nolang_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1NoLanguageTests.cpp ${w1_support}
   LIBS wizard msi
   TIMEOUT 60)
+
+# Quandel.exe itself, started from copy folders by the test program.
+quandel_gtest(wizard1_program_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1ProgramTests.cpp ${w1_support}
+  LIBS wizard msi
+  DEPENDS Quandel QuandelENU wizard1_tests_langs wizard1_layout
+  TIMEOUT 120)

@@ -1,0 +1,217 @@
+// The real Quandel.exe, started from copy folders and driven through its
+// windows: refusing to start without its language library, refusing a
+// broken distribution folder, and a wizard that the user cancels.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <prsht.h>
+#include <string>
+#include <vector>
+#include "Wizard1TestSupport.h"
+#include "framework/AppCore.h"
+#include "framework/Handles.h"
+
+namespace {
+
+std::wstring BinFolder()
+{
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.rfind(L'\\') + 1);
+}
+
+// A fresh folder holding a copy of the program and the files asked for.
+class CopyFolder
+{
+public:
+    explicit CopyFolder(const std::vector<std::pair<std::wstring, std::wstring>>& files)
+    {
+        wchar_t temp[MAX_PATH] = L"";
+        GetTempPathW(MAX_PATH, temp);
+        static int counter = 0;
+        m_root = std::wstring(temp) + L"w1prog_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                 std::to_wstring(++counter) + L"\\";
+        CreateDirectoryW(m_root.c_str(), nullptr);
+        Copy(BinFolder() + L"Quandel.exe", L"Quandel.exe");
+        for (const auto& f : files)
+            Copy(f.first, f.second);
+    }
+    ~CopyFolder()
+    {
+        for (auto it = m_made.rbegin(); it != m_made.rend(); ++it) {
+            if (!DeleteFileW(it->c_str()))
+                RemoveDirectoryW(it->c_str());
+        }
+        RemoveDirectoryW(m_root.c_str());
+    }
+    std::wstring Program() const { return m_root + L"Quandel.exe"; }
+
+private:
+    void Copy(const std::wstring& from, const std::wstring& relative)
+    {
+        // Make the folders on the way.
+        for (size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1)) {
+            std::wstring dir = m_root + relative.substr(0, at);
+            if (CreateDirectoryW(dir.c_str(), nullptr))
+                m_made.push_back(dir);
+        }
+        std::wstring to = m_root + relative;
+        ASSERT_TRUE(CopyFileW(from.c_str(), to.c_str(), FALSE)) << relative;
+        m_made.push_back(to);
+    }
+    std::wstring m_root;
+    std::vector<std::wstring> m_made;
+};
+
+struct FoundWindow
+{
+    DWORD pid;
+    HWND wnd;
+    bool wantSheet;
+};
+
+BOOL CALLBACK FindDialog(HWND wnd, LPARAM param)
+{
+    auto* f = reinterpret_cast<FoundWindow*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    wchar_t cls[64] = L"";
+    GetClassNameW(wnd, cls, 64);
+    if (pid != f->pid || wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(wnd))
+        return TRUE;
+    bool sheet = SendMessageW(wnd, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
+    if (sheet != f->wantSheet)
+        return TRUE;
+    f->wnd = wnd;
+    return FALSE;
+}
+
+HWND WaitForDialog(DWORD pid, bool sheet, DWORD timeoutMs)
+{
+    FoundWindow f{pid, nullptr, sheet};
+    PumpUntil([&] {
+        f.wnd = nullptr;
+        EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&f));
+        return f.wnd != nullptr;
+    }, timeoutMs);
+    return f.wnd;
+}
+
+BOOL CALLBACK CollectText(HWND wnd, LPARAM param)
+{
+    wchar_t text[1024] = L"";
+    GetWindowTextW(wnd, text, 1024);
+    *reinterpret_cast<std::wstring*>(param) += text;
+    *reinterpret_cast<std::wstring*>(param) += L"|";
+    return TRUE;
+}
+
+std::wstring DialogTexts(HWND dialog)
+{
+    std::wstring all;
+    EnumChildWindows(dialog, &CollectText, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::wstring Caption(HWND wnd)
+{
+    wchar_t text[256] = L"";
+    GetWindowTextW(wnd, text, 256);
+    return text;
+}
+
+// Starts the program; the process handle and id.
+PROCESS_INFORMATION Start(const std::wstring& program)
+{
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    std::wstring commandLine = L"\"" + program + L"\"";
+    EXPECT_TRUE(CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                               &pi));
+    CloseHandle(pi.hThread);
+    return pi;
+}
+
+// Waits for the process to end; its exit code, or -1 when it did not end.
+int WaitEnd(HANDLE process, DWORD timeoutMs)
+{
+    PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+    DWORD code = 0;
+    if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) {
+        TerminateProcess(process, 99);
+        WaitForSingleObject(process, 5000);
+        return -1;
+    }
+    GetExitCodeProcess(process, &code);
+    return static_cast<int>(code);
+}
+
+// The texts the program shows come from its English library.
+class Wizard1Program : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_library = LoadLibraryW((BinFolder() + L"QuandelENU.dll").c_str());
+        ASSERT_NE(nullptr, m_library);
+        AfxSetResourceHandle(m_library);
+    }
+    void TearDown() override
+    {
+        AfxSetResourceHandle(nullptr);
+        FreeLibrary(m_library);
+    }
+    HMODULE m_library = nullptr;
+};
+
+} // namespace
+
+TEST_F(Wizard1Program, RefusesWithoutLanguageLibrary)
+{
+    CopyFolder folder({});
+    PROCESS_INFORMATION pi = Start(folder.Program());
+    UniqueHandle process(pi.hProcess);
+    HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
+    ASSERT_NE(nullptr, box);
+    // The child runs in the default thread locale of this prefix, which
+    // the table does not list: the English row.
+    EXPECT_EQ(L"Quandel.exe error", Caption(box));
+    EXPECT_NE(std::wstring::npos, DialogTexts(box).find(L"Failed to initialized installed components."));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
+}
+
+TEST_F(Wizard1Program, RefusesBrokenDistributionFolder)
+{
+    CopyFolder folder({{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
+                       {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}});
+    PROCESS_INFORMATION pi = Start(folder.Program());
+    UniqueHandle process(pi.hProcess);
+    HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(ResourceString(4136), Caption(box));
+    std::wstring first = ResourceString(4135).substr(0, 30);
+    EXPECT_NE(std::wstring::npos, DialogTexts(box).find(first)) << DialogTexts(box);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
+}
+
+TEST_F(Wizard1Program, WizardRunsAndCancelEndsTheProgram)
+{
+    CopyFolder folder({{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
+                       {(FixtureFolder(L"MP") + L"Install\\Quandel.msi").str(), L"MP\\Install\\Quandel.msi"}});
+    PROCESS_INFORMATION pi = Start(folder.Program());
+    UniqueHandle process(pi.hProcess);
+    HWND sheet = WaitForDialog(pi.dwProcessId, true, 30000);
+    ASSERT_NE(nullptr, sheet);
+    EXPECT_EQ(ResourceString(102), Caption(sheet));
+    PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    // The cancel question, owned by the wizard.
+    HWND question = WaitForDialog(pi.dwProcessId, false, 30000);
+    ASSERT_NE(nullptr, question);
+    EXPECT_EQ(sheet, GetWindow(question, GW_OWNER));
+    EXPECT_EQ(ResourceString(102), Caption(question));
+    PostMessageW(question, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
+}
