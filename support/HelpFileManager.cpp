@@ -1,6 +1,5 @@
 #include "support/HelpFileManager.h"
 #include "support/FilePath.h"
-#include "support/LanguageAbbreviation.h"
 #include "support/LanguageFileName.h"
 #include "framework/AppCore.h"
 #include "framework/Diag.h"
@@ -14,6 +13,7 @@ IMPLEMENT_DYNAMIC(CHelpFileManager, CObject)
 namespace
 {
 const int kDefaultLanguage = 1033;
+const wchar_t kExtension[] = L"hlp";
 std::unique_ptr<CHelpFileManager> g_helpFileManager;
 }
 
@@ -71,11 +71,7 @@ bool CHelpFileManager::IsValid() const
 
 bool CHelpFileManager::IsAvailable(int language) const
 {
-    // Without a language part the name would be the module's own.
-    if (GetLanguageAbbreviation(language).IsEmpty())
-        return false;
-    CString name = GetFileName(language);
-    return !name.IsEmpty() && CFilePath::Exists(name);
+    return LanguageFileExists(language, kExtension);
 }
 
 bool CHelpFileManager::Load(int language)
@@ -94,7 +90,7 @@ bool CHelpFileManager::Load(int language)
 
 CString CHelpFileManager::GetFileName(int language) const
 {
-    return GetLanguageFileName(language, L"hlp");
+    return GetLanguageFileName(language, kExtension);
 }
 
 bool CHelpFileManager::SetHelpFilePath(const wchar_t* path)

@@ -3,6 +3,14 @@
 #include "support/LanguageAbbreviation.h"
 #include "framework/AppCore.h"
 
+bool LanguageFileExists(int language, const wchar_t* extension)
+{
+    if (GetLanguageAbbreviation(language).IsEmpty())
+        return false;
+    CString name = GetLanguageFileName(language, extension);
+    return !name.IsEmpty() && CFilePath::Exists(name);
+}
+
 CString GetLanguageFileName(int language, const wchar_t* extension)
 {
     CFilePath module(AfxGetInstanceHandle());

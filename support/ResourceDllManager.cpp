@@ -1,6 +1,4 @@
 #include "support/ResourceDllManager.h"
-#include "support/FilePath.h"
-#include "support/LanguageAbbreviation.h"
 #include "support/LanguageFileName.h"
 #include "framework/AppCore.h"
 #include "framework/Diag.h"
@@ -12,6 +10,7 @@ IMPLEMENT_DYNAMIC(CResourceDllManager, CObject)
 namespace
 {
 const int kDefaultLanguage = 1033;
+const wchar_t kExtension[] = L"dll";
 std::unique_ptr<CResourceDllManager> g_resourceDllManager;
 }
 
@@ -60,11 +59,7 @@ CResourceDllManager::~CResourceDllManager()
 
 bool CResourceDllManager::IsAvailable(int language) const
 {
-    // Without a language part the name would be the module's own.
-    if (GetLanguageAbbreviation(language).IsEmpty())
-        return false;
-    CString name = GetFileName(language);
-    return !name.IsEmpty() && CFilePath::Exists(name);
+    return LanguageFileExists(language, kExtension);
 }
 
 bool CResourceDllManager::Load(int language)
@@ -97,5 +92,5 @@ bool CResourceDllManager::FreeResourceDll()
 
 CString CResourceDllManager::GetFileName(int language) const
 {
-    return GetLanguageFileName(language, L"dll");
+    return GetLanguageFileName(language, kExtension);
 }
