@@ -36,21 +36,13 @@ HRESULT STDMETHODCALLTYPE CPVPropPage::QueryInterface(REFIID riid, void** ppv)
 ULONG STDMETHODCALLTYPE CPVPropPage::AddRef()
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    if (InterlockedCompareExchange(&m_cRef, 0, 0) == 0)
-        LockModule();
-    return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+    return AddLockedRef(m_cRef);
 }
 
 ULONG STDMETHODCALLTYPE CPVPropPage::Release()
 {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
-    LONG count = InterlockedDecrement(&m_cRef);
-    if (count == 0)
-    {
-        delete this;
-        UnlockModule();
-    }
-    return static_cast<ULONG>(count);
+    return ReleaseLockedRef(this, m_cRef);
 }
 
 HRESULT STDMETHODCALLTYPE CPVPropPage::GetPropertyPage(CPropertyPage** page)

@@ -39,21 +39,13 @@ public:
     ULONG STDMETHODCALLTYPE AddRef() override
     {
         AFX_MANAGE_STATE(AfxGetStaticModuleState());
-        if (InterlockedCompareExchange(&m_cRef, 0, 0) == 0)
-            LockModule();
-        return static_cast<ULONG>(InterlockedIncrement(&m_cRef));
+        return AddLockedRef(m_cRef);
     }
 
     ULONG STDMETHODCALLTYPE Release() override
     {
         AFX_MANAGE_STATE(AfxGetStaticModuleState());
-        LONG count = InterlockedDecrement(&m_cRef);
-        if (count == 0)
-        {
-            delete this;
-            UnlockModule();
-        }
-        return static_cast<ULONG>(count);
+        return ReleaseLockedRef(this, m_cRef);
     }
 
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override
