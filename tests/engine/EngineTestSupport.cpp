@@ -3,53 +3,11 @@
 #include <stdexcept>
 #include "framework/Seams.h"
 
-TestMsi& TestMsi::File(const wchar_t* path, const wchar_t* code, int major, int minor, int build)
-{
-    m_strPackagePath = path;
-    m_strProductCode = code;
-    m_nMajor = major;
-    m_nMinor = minor;
-    m_nBuild = build;
-    m_strProductVersion.Format(L"%d.%02d.%d", major, minor, build);
-    return *this;
-}
-
-TestMsi& TestMsi::Installed(const wchar_t* code, int major, int minor, int build)
-{
-    m_strInstalledProductCode = code;
-    m_nInstalledMajor = major;
-    m_nInstalledMinor = minor;
-    m_nInstalledBuild = build;
-    m_strInstalledProductVersion.Format(L"%d.%02d.%d", major, minor, build);
-    return *this;
-}
-
 BOOL TestMsi::NeedsAction(MPISetupMode mode)
 {
     if (m_nForcedAction >= 0)
         return m_nForcedAction;
     return CMPIMsi::NeedsAction(mode);
-}
-
-TestGroupMsi& TestGroupMsi::File(const wchar_t* path, const wchar_t* code, int major, int minor, int build)
-{
-    m_strPackagePath = path;
-    m_strProductCode = code;
-    m_nMajor = major;
-    m_nMinor = minor;
-    m_nBuild = build;
-    m_strProductVersion.Format(L"%d.%02d.%d", major, minor, build);
-    return *this;
-}
-
-TestGroupMsi& TestGroupMsi::Installed(const wchar_t* code, int major, int minor, int build)
-{
-    m_strInstalledProductCode = code;
-    m_nInstalledMajor = major;
-    m_nInstalledMinor = minor;
-    m_nInstalledBuild = build;
-    m_strInstalledProductVersion.Format(L"%d.%02d.%d", major, minor, build);
-    return *this;
 }
 
 TestMsi& TestBase::Setup(const wchar_t* name)

@@ -14,31 +14,57 @@
 #include "engine/MPIMsi.h"
 #include "framework/ProgressCtrl.h"
 
-// A plain package whose sides are set directly. NeedsAction follows the
-// model unless a test forces an answer (-1: not forced).
-class TestMsi : public CMPIMsi
+// A package of type Package (a CMPIMsi) with a name, whose two sides are
+// set directly; the setters return the test class Self for chaining.
+template <class Package, class Self>
+class TestPackage : public Package
 {
 public:
-    TestMsi(CMPIBase* owner, const wchar_t* name) : CMPIMsi(owner), m_strName(name) {}
+    TestPackage(CMPIBase* owner, const wchar_t* name) : Package(owner), m_strName(name) {}
 
-    TestMsi& File(const wchar_t* path, const wchar_t* code, int major, int minor, int build);
-    TestMsi& Installed(const wchar_t* code, int major, int minor, int build);
+    Self& File(const wchar_t* path, const wchar_t* code, int major, int minor, int build)
+    {
+        this->m_strPackagePath = path;
+        this->m_strProductCode = code;
+        this->m_nMajor = major;
+        this->m_nMinor = minor;
+        this->m_nBuild = build;
+        this->m_strProductVersion.Format(L"%d.%02d.%d", major, minor, build);
+        return static_cast<Self&>(*this);
+    }
+    Self& Installed(const wchar_t* code, int major, int minor, int build)
+    {
+        this->m_strInstalledProductCode = code;
+        this->m_nInstalledMajor = major;
+        this->m_nInstalledMinor = minor;
+        this->m_nInstalledBuild = build;
+        this->m_strInstalledProductVersion.Format(L"%d.%02d.%d", major, minor, build);
+        return static_cast<Self&>(*this);
+    }
+
+    CString m_strName;
+};
+
+// A plain package. NeedsAction follows the model unless a test forces an
+// answer (-1: not forced).
+class TestMsi : public TestPackage<CMPIMsi, TestMsi>
+{
+public:
+    TestMsi(CMPIBase* owner, const wchar_t* name) : TestPackage(owner, name) {}
+
     TestMsi& ForceNeedsAction(int answer) { m_nForcedAction = answer; return *this; }
 
     BOOL NeedsAction(MPISetupMode mode) override;
 
-    CString m_strName;
     int m_nForcedAction = -1;
 };
 
 // A group package with a scripted answer and feature list.
-class TestGroupMsi : public CMPIGroupMsi
+class TestGroupMsi : public TestPackage<CMPIGroupMsi, TestGroupMsi>
 {
 public:
-    TestGroupMsi(CMPIBase* owner, const wchar_t* name) : CMPIGroupMsi(owner), m_strName(name) {}
+    TestGroupMsi(CMPIBase* owner, const wchar_t* name) : TestPackage(owner, name) {}
 
-    TestGroupMsi& File(const wchar_t* path, const wchar_t* code, int major, int minor, int build);
-    TestGroupMsi& Installed(const wchar_t* code, int major, int minor, int build);
     TestGroupMsi& Action(BOOL needsAction, const wchar_t* features)
     {
         m_bNeedsAction = needsAction;
@@ -49,7 +75,6 @@ public:
     BOOL NeedsAction(MPISetupMode) override { return m_bNeedsAction; }
     void GetFeatureList(CString& list, MPISetupMode) override { list = m_strFeatures; }
 
-    CString m_strName;
     BOOL m_bNeedsAction = TRUE;
     CString m_strFeatures = L"ALL";
 };
