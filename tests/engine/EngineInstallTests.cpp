@@ -74,15 +74,6 @@ protected:
         ::InterlockedExchange(&g_bCancelRequested, 0);
     }
 };
-
-struct RealRun
-{
-    RealRun() { engine.SetOwner(&base); }
-    MessageBoxRecorder boxes{IDOK};
-    TestCallback callback;
-    TestBase base{&engine};
-    TestEngine engine;
-};
 }
 
 TEST_F(EngineInstall, GroupInstallWithAddLocalAndItsRemoval)
@@ -90,11 +81,12 @@ TEST_F(EngineInstall, GroupInstallWithAddLocalAndItsRemoval)
     ProductGuard guard(kPlain);
     const std::wstring code = ProductCode(kPlain);
     {
-        RealRun run;
+        MessageBoxRecorder boxes;
+        EngineRun run;
         run.base.Group(L"G").File(FixturePath(L"e2_plain").c_str(), code.c_str(), 1, 0, 0).Action(TRUE, L"ModA");
         ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 1));
         EXPECT_EQ(MPI_RUN_COMPLETE, run.callback.Status());
-        EXPECT_TRUE(run.boxes.Calls().empty());
+        EXPECT_TRUE(boxes.Calls().empty());
     }
     ASSERT_TRUE(IsProductInstalled(code));
     EXPECT_EQ(INSTALLSTATE_LOCAL, g_MsiDll.pMsiQueryFeatureStateW(code.c_str(), L"ModA"));
@@ -103,7 +95,8 @@ TEST_F(EngineInstall, GroupInstallWithAddLocalAndItsRemoval)
     EXPECT_EQ(L"1033|5|True|ReallySuppress", RecordedProps(kPlain));
 
     {
-        RealRun run;
+        MessageBoxRecorder boxes;
+        EngineRun run;
         run.base.Group(L"G").Installed(code.c_str(), 1, 0, 0).Action(TRUE, L"ALL");
         ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 3));
         EXPECT_EQ(MPI_RUN_COMPLETE, run.callback.Status());
@@ -132,7 +125,8 @@ TEST_F(EngineInstall, RestartAndFailureStatuses)
         SCOPED_TRACE(c.name);
         ProductGuard rebootGuard(kReboot);
         ProductGuard failGuard(kFail);
-        RealRun run;
+        MessageBoxRecorder boxes;
+        EngineRun run;
         if (c.reboot)
             run.base.Core().File(FixturePath(L"e2_reboot").c_str(), ProductCode(kReboot).c_str(), 1, 0, 0);
         if (c.fail)
@@ -167,7 +161,8 @@ TEST_F(EngineInstall, CancelDuringAPackage)
     {
         SCOPED_TRACE(c.name);
         ProductGuard guard(kCancel);
-        RealRun run;
+        MessageBoxRecorder boxes;
+        EngineRun run;
         run.base.Core().File(FixturePath(L"e2_cancel").c_str(), ProductCode(kCancel).c_str(), 1, 0, 0);
         // The package's script action reports "1: 2 2: 1": the user presses
         // Cancel just then.
@@ -175,7 +170,7 @@ TEST_F(EngineInstall, CancelDuringAPackage)
             if (call.hook == L"Progress" && call.name == L"1: 2 2: 1 ")
                 run.engine.Cancel();
         };
-        run.boxes.Answer(c.answer);
+        boxes.Answer(c.answer);
         ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 0));
         auto ends = run.engine.Calls(L"PackageEnd");
         ASSERT_EQ(1u, ends.size());

@@ -239,17 +239,14 @@ TEST_F(EngineTest, StartRefusals)
     for (const RefusalCase& c : kRefusals)
     {
         SCOPED_TRACE(c.name);
-        TestEngine e;
-        TestCallback cb;
-        TestBase local(&e);
-        e.SetOwner(&local);
-        TwoPackages(local);
-        c.script(e, cb);
-        EXPECT_EQ(c.result, e.Start(c.mode, &cb));
-        EXPECT_EQ(c.queue, QueueOf(e));
-        EXPECT_EQ(c.runStartCalled, !e.Calls(L"RunStart").empty());
-        EXPECT_FALSE(e.IsBusy());
-        EXPECT_EQ(0, cb.Count(L"OnComplete"));
+        EngineRun run;
+        TwoPackages(run.base);
+        c.script(run.engine, run.callback);
+        EXPECT_EQ(c.result, run.engine.Start(c.mode, &run.callback));
+        EXPECT_EQ(c.queue, QueueOf(run.engine));
+        EXPECT_EQ(c.runStartCalled, !run.engine.Calls(L"RunStart").empty());
+        EXPECT_FALSE(run.engine.IsBusy());
+        EXPECT_EQ(0, run.callback.Count(L"OnComplete"));
     }
     EXPECT_TRUE(msi.Calls().empty());
 }

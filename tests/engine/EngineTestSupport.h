@@ -169,6 +169,18 @@ private:
     HANDLE m_hComplete;
 };
 
+// An engine, a callback and a collection bound together, for one case of a
+// table. Declare it after what the worker may still call (a fake installer,
+// a message-box recorder): its engine is destroyed first and waits for the
+// worker.
+struct EngineRun
+{
+    EngineRun() { engine.SetOwner(&base); }
+    TestCallback callback;
+    TestBase base{&engine};
+    TestEngine engine;
+};
+
 // Starts a run and waits until it completed and the worker ended.
 int StartAndWait(TestEngine& engine, TestCallback& callback, int mode);
 

@@ -55,13 +55,10 @@ TEST_F(EngineTest, CommandLines)
     {
         SCOPED_TRACE(c.name);
         FakeMsi fake;
-        TestEngine e;
-        TestCallback cb;
-        TestBase local(&e);
-        e.SetOwner(&local);
-        local.SetLanguage(c.language);
-        c.packages(local);
-        ASSERT_EQ(0, StartAndWait(e, cb, c.mode));
+        EngineRun run;
+        run.base.SetLanguage(c.language);
+        c.packages(run.base);
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, c.mode));
         auto calls = fake.Calls();
         ASSERT_EQ(c.expected.size(), calls.size());
         for (size_t i = 0; i < calls.size(); ++i)
@@ -129,24 +126,21 @@ TEST_F(EngineTest, StatusOfARun)
     {
         SCOPED_TRACE(c.name);
         FakeMsi fake;
-        TestEngine e;
-        TestCallback cb;
-        TestBase local(&e);
-        e.SetOwner(&local);
-        local.Setup().File(L"s.msi", L"{S}", 1, 0, 0);
-        local.Core().File(L"c.msi", L"{C}", 2, 0, 0);
-        local.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
+        EngineRun run;
+        run.base.Setup().File(L"s.msi", L"{S}", 1, 0, 0);
+        run.base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
+        run.base.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
         for (UINT r : c.results)
             fake.AddResults({r});
-        ASSERT_EQ(0, StartAndWait(e, cb, 0));
-        EXPECT_EQ(c.status, cb.Status());
-        EXPECT_EQ(1, cb.Count(L"OnComplete"));
-        EXPECT_EQ(e.Calls(L"PackageStart").size(), fake.Calls().size());
-        EXPECT_EQ(c.hooks, PackageHooksOf(e));
-        EXPECT_EQ(c.status >= 3, e.m_bRebootRequired != FALSE);
-        EXPECT_FALSE(e.IsBusy());
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 0));
+        EXPECT_EQ(c.status, run.callback.Status());
+        EXPECT_EQ(1, run.callback.Count(L"OnComplete"));
+        EXPECT_EQ(run.engine.Calls(L"PackageStart").size(), fake.Calls().size());
+        EXPECT_EQ(c.hooks, PackageHooksOf(run.engine));
+        EXPECT_EQ(c.status >= 3, run.engine.m_bRebootRequired != FALSE);
+        EXPECT_FALSE(run.engine.IsBusy());
         // OnRunEnd comes before the callback's OnComplete.
-        EXPECT_EQ(L"RunEnd", e.Calls().back().hook);
+        EXPECT_EQ(L"RunEnd", run.engine.Calls().back().hook);
     }
 }
 
@@ -225,19 +219,16 @@ TEST_F(EngineTest, CancelAfterTheLastProgressStopsBetweenPackages)
     {
         SCOPED_TRACE(c.twoPackages);
         FakeMsi fake;
-        TestEngine e;
-        TestCallback cb;
-        TestBase local(&e);
-        e.SetOwner(&local);
-        local.Core().File(L"c.msi", L"{C}", 2, 0, 0);
+        EngineRun run;
+        run.base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
         if (c.twoPackages)
-            local.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
-        e.OnHook = [&](const HookCall& call) {
+            run.base.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
+        run.engine.OnHook = [&](const HookCall& call) {
             if (call.hook == L"PackageEnd")
-                e.Cancel();
+                run.engine.Cancel();
         };
-        ASSERT_EQ(0, StartAndWait(e, cb, 0));
-        EXPECT_EQ(c.status, cb.Status());
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 0));
+        EXPECT_EQ(c.status, run.callback.Status());
         EXPECT_EQ(1u, fake.Calls().size());
         EXPECT_TRUE(boxes.Calls().empty());  // no question
         EXPECT_EQ(1, g_bCancelRequested);    // stays set
@@ -270,22 +261,19 @@ TEST_F(EngineTest, ThrowingHooksStillEndTheRun)
     {
         SCOPED_TRACE(c.name);
         FakeMsi fake;
-        TestEngine e;
-        TestCallback cb;
-        TestBase local(&e);
-        e.SetOwner(&local);
-        local.Core().File(L"c.msi", L"{C}", 2, 0, 0);
-        local.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
+        EngineRun run;
+        run.base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
+        run.base.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
         fake.Add(ProgressStep());
         fake.Add(ProgressStep());
         int seen = 0;
-        e.OnHook = [&](const HookCall& call) {
+        run.engine.OnHook = [&](const HookCall& call) {
             if (call.hook == c.hook && (call.hook != L"PackageStart" || seen++ == 1))
                 throw std::runtime_error("hook failed");
         };
-        ASSERT_EQ(0, StartAndWait(e, cb, 0));
-        EXPECT_EQ(c.status, cb.Status());
-        EXPECT_FALSE(e.IsBusy());
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 0));
+        EXPECT_EQ(c.status, run.callback.Status());
+        EXPECT_FALSE(run.engine.IsBusy());
         if (std::wstring(c.hook) == L"Progress")
         {
             EXPECT_EQ((std::vector<int>{0, 0}), fake.Calls()[0].answers);
