@@ -346,3 +346,23 @@ TEST_F(Wizard1NewerHost, RemoveGoesToModuleRemoval)
         Press(*w, PSBTN_CANCEL);
     });
 }
+
+TEST_F(Wizard1Sheet, OwnerIsDisabledWhileTheWizardRuns)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                               nullptr));
+    auto w = std::make_unique<CQuandelWizard>(new CQuandelSrv, 102u, &owner);
+    w->SetWizardMode();
+    bool disabledMeanwhile = false;
+    HWND sheetOwner = nullptr;
+    RunSheet(*w, [&] {
+        disabledMeanwhile = !::IsWindowEnabled(owner.GetSafeHwnd());
+        sheetOwner = ::GetWindow(w->GetSafeHwnd(), GW_OWNER);
+        Press(*w, PSBTN_CANCEL);
+    });
+    EXPECT_TRUE(disabledMeanwhile);
+    EXPECT_EQ(owner.GetSafeHwnd(), sheetOwner);
+    EXPECT_TRUE(::IsWindowEnabled(owner.GetSafeHwnd()));
+    owner.DestroyWindow();
+}
