@@ -3,6 +3,7 @@
 // the installer really rolls back.
 #include <gtest/gtest.h>
 #include "EngineTestSupport.h"
+#include "ModelTestSupport.h"
 #include "engine/MPILoadMSIDll.h"
 
 namespace
@@ -10,16 +11,6 @@ namespace
 std::wstring ProductCode(const wchar_t* cid)
 {
     return std::wstring(L"{E2A1B000-") + cid + L"-4E20-8000-000000000001}";
-}
-
-std::wstring FixturePath(const wchar_t* name)
-{
-    wchar_t path[MAX_PATH] = {0};
-    ::GetModuleFileNameW(NULL, path, MAX_PATH);
-    std::wstring folder(path);
-    folder.erase(folder.find_last_of(L'\\'));      // bin
-    folder.erase(folder.find_last_of(L'\\') + 1);  // build tree
-    return folder + L"fixtures\\" + name + L".msi";
 }
 
 bool IsProductInstalled(const std::wstring& code)
@@ -69,8 +60,7 @@ class EngineInstall : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(1, LoadMsiDll());
-        g_MsiDll.pMsiSetInternalUI(INSTALLUILEVEL_NONE, NULL);
+        PrepareInstaller();
         ::InterlockedExchange(&g_bCancelRequested, 0);
     }
 };

@@ -28,6 +28,7 @@ quandel_msi_fixture(e2_cancel ${engine2_fixtures}/e2_package.wxs
 
 quandel_gtest(engine_install_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineInstallTests.cpp ${CMAKE_CURRENT_LIST_DIR}/EngineTestSupport.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ModelTestSupport.cpp
   LIBS engine
   DEPENDS fixture_e2_plain fixture_e2_reboot fixture_e2_fail fixture_e2_cancel
   RESOURCE_LOCK msi
