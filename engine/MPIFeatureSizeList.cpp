@@ -11,6 +11,32 @@ int MPIClampToInt(long long value)
     return static_cast<int>(value);
 }
 
+namespace
+{
+typedef int (CMPIFeatureSize::*Figure)() const;
+
+// One figure summed over the first entry of each listed name, in 64 bits.
+int SumListed(const CMPIFeatureSizeList& list, const CStringArray& features, Figure figure)
+{
+    long long sum = 0;
+    for (int i = 0; i < features.GetSize(); ++i)
+    {
+        if (const CMPIFeatureSize* entry = list.Find(features[i]))
+            sum += (entry->*figure)();
+    }
+    return MPIClampToInt(sum);
+}
+
+// One figure summed over every entry, in 64 bits.
+int SumAll(const CMPIFeatureSizeList& list, Figure figure)
+{
+    long long sum = 0;
+    for (size_t i = 0; i < list.GetCount(); ++i)
+        sum += (list.GetAt(i)->*figure)();
+    return MPIClampToInt(sum);
+}
+}
+
 CMPIFeatureSizeList::~CMPIFeatureSizeList()
 {
     Clear();
@@ -69,38 +95,20 @@ void CMPIFeatureSizeList::AddParentChain(CStringArray& features, const wchar_t* 
 
 int CMPIFeatureSizeList::SumBytes(const CStringArray& features) const
 {
-    long long sum = 0;
-    for (int i = 0; i < features.GetSize(); ++i)
-    {
-        if (const CMPIFeatureSize* entry = Find(features[i]))
-            sum += entry->GetSize();
-    }
-    return MPIClampToInt(sum);
+    return SumListed(*this, features, &CMPIFeatureSize::GetSize);
 }
 
 int CMPIFeatureSizeList::SumComponents(const CStringArray& features) const
 {
-    long long sum = 0;
-    for (int i = 0; i < features.GetSize(); ++i)
-    {
-        if (const CMPIFeatureSize* entry = Find(features[i]))
-            sum += entry->GetComponentCount();
-    }
-    return MPIClampToInt(sum);
+    return SumListed(*this, features, &CMPIFeatureSize::GetComponentCount);
 }
 
 int CMPIFeatureSizeList::TotalBytes() const
 {
-    long long sum = 0;
-    for (const CMPIFeatureSize* entry : m_Entries)
-        sum += entry->GetSize();
-    return MPIClampToInt(sum);
+    return SumAll(*this, &CMPIFeatureSize::GetSize);
 }
 
 int CMPIFeatureSizeList::TotalComponents() const
 {
-    long long sum = 0;
-    for (const CMPIFeatureSize* entry : m_Entries)
-        sum += entry->GetComponentCount();
-    return MPIClampToInt(sum);
+    return SumAll(*this, &CMPIFeatureSize::GetComponentCount);
 }
