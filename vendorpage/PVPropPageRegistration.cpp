@@ -68,6 +68,17 @@ LONG RegisterRecord(const CPVPropPageRegData& record, const wchar_t* modulePath)
     return error != ERROR_SUCCESS ? error : closeError;
 }
 
+// The newest record that accepts the class, or NULL.
+CPVPropPageRegData* FindRecord(REFCLSID clsid)
+{
+    for (CPVPropPageRegData* record = g_pHead; record != nullptr; record = record->m_pNext)
+    {
+        if (record->m_pfnMatch(clsid))
+            return record;
+    }
+    return nullptr;
+}
+
 bool IsGone(LONG error)
 {
     return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
@@ -117,23 +128,14 @@ CPVPropPageRegistration::~CPVPropPageRegistration()
 
 BOOL CPVPropPageRegistration::FindRegData(REFCLSID clsid)
 {
-    for (CPVPropPageRegData* record = g_pHead; record != nullptr; record = record->m_pNext)
-    {
-        if (record->m_pfnMatch(clsid))
-            return TRUE;
-    }
-    return FALSE;
+    return FindRecord(clsid) != nullptr ? TRUE : FALSE;
 }
 
 HRESULT CPVPropPageRegistration::GetClassObject(REFCLSID clsid, IClassFactory** factory)
 {
     *factory = nullptr;
-    for (CPVPropPageRegData* record = g_pHead; record != nullptr; record = record->m_pNext)
-    {
-        if (record->m_pfnMatch(clsid))
-            return record->m_pfnCreate(clsid, factory);
-    }
-    return CLASS_E_CLASSNOTAVAILABLE;
+    CPVPropPageRegData* record = FindRecord(clsid);
+    return record != nullptr ? record->m_pfnCreate(clsid, factory) : CLASS_E_CLASSNOTAVAILABLE;
 }
 
 HRESULT CPVPropPageRegistration::RegisterAll()
