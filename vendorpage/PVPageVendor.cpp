@@ -6,11 +6,6 @@
 #include "vendorpage/PVPropPageClassFactory.h"
 #include <wchar.h>
 
-namespace
-{
-const wchar_t kVendorPageClsid[] = L"{D896E455-8923-478c-AAE7-5014AF5D8AC8}";
-}
-
 IMPLEMENT_DYNCREATE(CPVPageVendor, CPVPropPageEnum)
 
 BEGIN_MESSAGE_MAP(CPVPageVendor, CPVPropPageEnum)
@@ -32,7 +27,7 @@ BOOL CPVPageVendor::MatchClsid(REFCLSID clsid)
 {
     wchar_t text[128];
     FormatGuid(clsid, text);
-    return _wcsicmp(text, kVendorPageClsid) == 0;
+    return _wcsicmp(text, kClsidText) == 0;
 }
 
 HRESULT CPVPageVendor::CreateClassFactory(REFCLSID clsid, IClassFactory** factory)

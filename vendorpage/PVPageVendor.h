@@ -11,6 +11,9 @@ public:
     CPVPageVendor();
     ~CPVPageVendor() override;
 
+    // The page's class identifier, as registered and as matched.
+    static constexpr wchar_t kClsidText[] = L"{D896E455-8923-478c-AAE7-5014AF5D8AC8}";
+
     // Registration callbacks: the page's class identifier, and a new
     // factory for it (count 0).
     static BOOL MatchClsid(REFCLSID clsid);

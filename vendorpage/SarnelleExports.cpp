@@ -10,7 +10,7 @@ namespace
 // list of page classes until the DLL is unloaded.
 CPVPropPageRegistration g_vendorPageRegistration(
     CPVPageVendor::MatchClsid, CPVPageVendor::CreateClassFactory,
-    L"PVPageVendor Page", L"{D896E455-8923-478c-AAE7-5014AF5D8AC8}");
+    L"PVPageVendor Page", CPVPageVendor::kClsidText);
 }
 
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, void** ppv)
