@@ -11,6 +11,32 @@ bool IsIn(wchar_t ch, const wchar_t* chars)
     return chars != nullptr && ch != L'\0' && wcschr(chars, ch) != nullptr;
 }
 
+// A position of std::wstring as CString answers it: -1 for "not found".
+int IndexOf(size_t pos)
+{
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+// Removes the leading characters for which trimmed() is true.
+template <class Trimmed>
+void TrimFront(std::wstring& text, Trimmed trimmed)
+{
+    size_t i = 0;
+    while (i < text.size() && trimmed(text[i]))
+        ++i;
+    text.erase(0, i);
+}
+
+// Removes the trailing characters for which trimmed() is true.
+template <class Trimmed>
+void TrimBack(std::wstring& text, Trimmed trimmed)
+{
+    size_t n = text.size();
+    while (n > 0 && trimmed(text[n - 1]))
+        --n;
+    text.resize(n);
+}
+
 } // namespace
 
 CString::CString(const wchar_t* text)
@@ -119,30 +145,26 @@ int CString::Find(wchar_t ch, int start) const
 {
     if (start < 0 || start > GetLength())
         return -1;
-    size_t pos = m_str.find(ch, static_cast<size_t>(start));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    return IndexOf(m_str.find(ch, static_cast<size_t>(start)));
 }
 
 int CString::Find(const wchar_t* sub, int start) const
 {
     if (sub == nullptr || start < 0 || start > GetLength())
         return -1;
-    size_t pos = m_str.find(sub, static_cast<size_t>(start));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    return IndexOf(m_str.find(sub, static_cast<size_t>(start)));
 }
 
 int CString::ReverseFind(wchar_t ch) const
 {
-    size_t pos = m_str.rfind(ch);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    return IndexOf(m_str.rfind(ch));
 }
 
 int CString::FindOneOf(const wchar_t* chars) const
 {
     if (chars == nullptr)
         return -1;
-    size_t pos = m_str.find_first_of(chars);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    return IndexOf(m_str.find_first_of(chars));
 }
 
 CString& CString::MakeUpper()
@@ -167,55 +189,37 @@ CString& CString::MakeReverse()
 
 CString& CString::TrimLeft()
 {
-    size_t i = 0;
-    while (i < m_str.size() && iswspace(m_str[i]))
-        ++i;
-    m_str.erase(0, i);
+    TrimFront(m_str, [](wchar_t c) { return iswspace(c) != 0; });
     return *this;
 }
 
 CString& CString::TrimLeft(wchar_t ch)
 {
-    size_t i = 0;
-    while (i < m_str.size() && m_str[i] == ch)
-        ++i;
-    m_str.erase(0, i);
+    TrimFront(m_str, [ch](wchar_t c) { return c == ch; });
     return *this;
 }
 
 CString& CString::TrimLeft(const wchar_t* chars)
 {
-    size_t i = 0;
-    while (i < m_str.size() && IsIn(m_str[i], chars))
-        ++i;
-    m_str.erase(0, i);
+    TrimFront(m_str, [chars](wchar_t c) { return IsIn(c, chars); });
     return *this;
 }
 
 CString& CString::TrimRight()
 {
-    size_t n = m_str.size();
-    while (n > 0 && iswspace(m_str[n - 1]))
-        --n;
-    m_str.resize(n);
+    TrimBack(m_str, [](wchar_t c) { return iswspace(c) != 0; });
     return *this;
 }
 
 CString& CString::TrimRight(wchar_t ch)
 {
-    size_t n = m_str.size();
-    while (n > 0 && m_str[n - 1] == ch)
-        --n;
-    m_str.resize(n);
+    TrimBack(m_str, [ch](wchar_t c) { return c == ch; });
     return *this;
 }
 
 CString& CString::TrimRight(const wchar_t* chars)
 {
-    size_t n = m_str.size();
-    while (n > 0 && IsIn(m_str[n - 1], chars))
-        --n;
-    m_str.resize(n);
+    TrimBack(m_str, [chars](wchar_t c) { return IsIn(c, chars); });
     return *this;
 }
 

@@ -113,6 +113,11 @@ TEST(CString, SearchCompareAndCase)
     EXPECT_STREQ(L"x  ", left.TrimLeft());
     CString right(L"  x  ");
     EXPECT_STREQ(L"  x", right.TrimRight());
+    CString dots(L"..x..");
+    EXPECT_STREQ(L"..x", dots.TrimRight(L'.'));
+    EXPECT_STREQ(L"x", dots.TrimLeft(L'.'));
+    CString marks(L"-+x+-");
+    EXPECT_STREQ(L"x", marks.Trim(L"+-"));
 }
 
 TEST(CString, BufferAccessKeepsTheWrittenText)
