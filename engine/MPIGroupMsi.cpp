@@ -83,10 +83,9 @@ BOOL CMPIGroupMsi::IsModuleRecord(MSIHANDLE record)
 
 UINT CMPIGroupMsi::BuildModules(MSIHANDLE package)
 {
-    MSIHANDLE db = 0;
-    if (!GetActiveDatabase(package, &db))
+    UniqueMsiHandle database;
+    if (!GetActiveDatabase(package, database.put()))
         return ERROR_INVALID_HANDLE_STATE;
-    UniqueMsiHandle database(db);
 
     CMPIMsiView view;
     UINT result = view.Open(database.get(),
@@ -133,10 +132,9 @@ UINT CMPIGroupMsi::LoadInstalledFeature(const wchar_t* feature, MSIHANDLE produc
 
 UINT CMPIGroupMsi::ReadInstalledFeatureTable(MSIHANDLE product)
 {
-    MSIHANDLE db = 0;
-    if (!GetActiveDatabase(product, &db))
+    UniqueMsiHandle database;
+    if (!GetActiveDatabase(product, database.put()))
         return ERROR_NO_MORE_ITEMS;
-    UniqueMsiHandle database(db);
     CMPIMsiView view;
     UINT result = view.Open(database.get(), L"SELECT `Feature` FROM `Feature`");
     if (result != ERROR_SUCCESS)

@@ -6,10 +6,8 @@
 void CMPIMsi::ReadFeatureSizes(MSIHANDLE handle, int source)
 {
     UniqueMsiHandle database;
-    MSIHANDLE db = 0;
-    if (!GetActiveDatabase(handle, &db))
+    if (!GetActiveDatabase(handle, database.put()))
         return;
-    database.reset(db);
 
     CMPIFeatureSizeList& list = GetFeatureSizes(source);
     CMPIMsiView view;
