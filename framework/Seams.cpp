@@ -32,6 +32,15 @@ AfxMessageBoxHandler volatile g_messageBox = RealMessageBox;
 AfxShellExecuteHandler volatile g_shellExecute = RealShellExecute;
 AfxExitWindowsHandler volatile g_exitWindows = RealExitWindows;
 AfxWinHelpHandler volatile g_winHelp = RealWinHelp;
+HWND volatile g_defaultOwner = nullptr;
+
+HWND ResolveOwner(HWND owner)
+{
+    if (owner != nullptr)
+        return owner;
+    HWND fallback = g_defaultOwner;
+    return fallback != nullptr && IsWindow(fallback) ? fallback : nullptr;
+}
 
 template <typename T>
 T Swap(T volatile& slot, T handler, T real)
@@ -45,12 +54,12 @@ T Swap(T volatile& slot, T handler, T real)
 
 int AfxShowMessageBox(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
 {
-    return g_messageBox(owner, text, caption, type, false, 0);
+    return g_messageBox(ResolveOwner(owner), text, caption, type, false, 0);
 }
 
 int AfxShowMessageBoxEx(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type, WORD language)
 {
-    return g_messageBox(owner, text, caption, type, true, language);
+    return g_messageBox(ResolveOwner(owner), text, caption, type, true, language);
 }
 
 HINSTANCE AfxShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, const wchar_t* parameters,
@@ -67,6 +76,16 @@ BOOL AfxExitWindowsEx(UINT flags, DWORD reason)
 BOOL AfxWinHelp(HWND owner, const wchar_t* helpFile, UINT command, ULONG_PTR data)
 {
     return g_winHelp(owner, helpFile, command, data);
+}
+
+void AfxSetMessageBoxOwner(HWND owner)
+{
+    g_defaultOwner = owner;
+}
+
+HWND AfxGetMessageBoxOwner()
+{
+    return g_defaultOwner;
 }
 
 AfxMessageBoxHandler AfxSetMessageBoxHandler(AfxMessageBoxHandler handler)

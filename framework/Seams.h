@@ -22,6 +22,12 @@ HINSTANCE AfxShellExecute(HWND owner, const wchar_t* verb, const wchar_t* file, 
 BOOL AfxExitWindowsEx(UINT flags, DWORD reason);
 BOOL AfxWinHelp(HWND owner, const wchar_t* helpFile, UINT command, ULONG_PTR data);
 
+// The window that owns message boxes shown without an owner, from any
+// thread (NULL: none). A program's main window registers itself while it
+// exists, so the user cannot work it behind an open question.
+void AfxSetMessageBoxOwner(HWND owner);
+HWND AfxGetMessageBoxOwner();
+
 // Each setter installs a handler (NULL restores the real call) and returns the previous one.
 AfxMessageBoxHandler AfxSetMessageBoxHandler(AfxMessageBoxHandler handler);
 AfxShellExecuteHandler AfxSetShellExecuteHandler(AfxShellExecuteHandler handler);

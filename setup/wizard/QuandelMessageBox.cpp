@@ -4,15 +4,14 @@
 
 namespace {
 const UINT kCaption = 102;
-HWND g_owner = nullptr;
 }
 
 int QuandelMessageBox(const wchar_t* text, UINT type)
 {
     CString caption;
     caption.LoadString(kCaption);
-    HWND owner = g_owner != nullptr && IsWindow(g_owner) ? g_owner : nullptr;
-    return AfxShowMessageBox(owner, text, caption, type);
+    // No owner of its own: the seam gives the box to the registered sheet.
+    return AfxShowMessageBox(nullptr, text, caption, type);
 }
 
 int QuandelMessageBox(UINT textId, UINT type)
@@ -24,10 +23,10 @@ int QuandelMessageBox(UINT textId, UINT type)
 
 void SetQuandelMessageBoxOwner(HWND owner)
 {
-    g_owner = owner;
+    AfxSetMessageBoxOwner(owner);
 }
 
 HWND GetQuandelMessageBoxOwner()
 {
-    return g_owner;
+    return AfxGetMessageBoxOwner();
 }

@@ -8,7 +8,8 @@
 int QuandelMessageBox(UINT textId, UINT type);
 int QuandelMessageBox(const wchar_t* text, UINT type);
 
-// The window that owns wizard message boxes (NULL: none); the sheet
-// registers itself while its window exists.
+// The window that owns the program's message boxes, the engine's
+// installer questions included (NULL: none); the sheet registers itself
+// while its window exists.
 void SetQuandelMessageBoxOwner(HWND owner);
 HWND GetQuandelMessageBoxOwner();
