@@ -18,14 +18,7 @@ TEST(HostCheck, OnlyANewEnoughHostOfThatNameCounts)
         {L"svc_host13", svc::kHost13, TRUE},
     };
     // Whatever happens, nothing stays installed.
-    struct Cleanup
-    {
-        ~Cleanup()
-        {
-            for (const wchar_t* product : {svc::kHost12, svc::kHostCase, svc::kHost13})
-                RemoveProductIfInstalled(product);
-        }
-    } cleanup;
+    CProductCleanup cleanup{svc::kHost12, svc::kHostCase, svc::kHost13};
 
     CQuandelSrv service;
     EXPECT_FALSE(service.IsNewHostInstalled());

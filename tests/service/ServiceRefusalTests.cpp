@@ -54,14 +54,7 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
          L"The module profiles cannot be installed: the Dunmoor core package was not found."},
     };
     // Should a run start after all, nothing it installed stays behind.
-    struct Cleanup
-    {
-        ~Cleanup()
-        {
-            for (const wchar_t* product : {svc::kGamma, svc::kCore, svc::kSetup})
-                RemoveProductIfInstalled(product);
-        }
-    } cleanup;
+    CProductCleanup cleanup{svc::kGamma, svc::kCore, svc::kSetup};
     AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordBox);
     for (const Case& c : cases)
     {

@@ -267,3 +267,9 @@ UINT InstallPackageFile(const std::wstring& path, const wchar_t* commandLine)
     g_MsiDll.pMsiSetInternalUI(INSTALLUILEVEL_NONE, NULL);
     return g_MsiDll.pMsiInstallProductW(path.c_str(), commandLine);
 }
+
+CProductCleanup::~CProductCleanup()
+{
+    for (const wchar_t* product : m_Products)
+        RemoveProductIfInstalled(product);
+}

@@ -4,6 +4,7 @@
 // folders laid out from the test packages, and installed-product checks
 // and clean-up through Windows Installer.
 #include <windows.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 #include "engine/MPISetupCallbackIfc.h"
@@ -115,6 +116,20 @@ int FeatureState(const wchar_t* productCode, const wchar_t* feature);
 bool RemoveProductIfInstalled(const wchar_t* productCode);
 // Installs a package file with a plain command line; the installer's result.
 UINT InstallPackageFile(const std::wstring& path, const wchar_t* commandLine = L"");
+
+// Removes the given products, where installed, when it goes out of scope,
+// so a test that fails half-way leaves nothing behind.
+class CProductCleanup
+{
+public:
+    CProductCleanup(std::initializer_list<const wchar_t*> products) : m_Products(products) {}
+    ~CProductCleanup();
+    CProductCleanup(const CProductCleanup&) = delete;
+    CProductCleanup& operator=(const CProductCleanup&) = delete;
+
+private:
+    std::vector<const wchar_t*> m_Products;
+};
 
 // The product codes of the service test packages.
 namespace svc
