@@ -6,26 +6,10 @@
 #include <string>
 #include <vector>
 #include "ServiceTestSupport.h"
-#include "framework/Seams.h"
 #include "setup/service/QuandelSrv.h"
 
 namespace
 {
-struct Box
-{
-    std::wstring text;
-    std::wstring caption;
-    UINT type;
-    bool hasLanguage;
-};
-std::vector<Box> g_Boxes;
-
-int RecordBox(HWND, const wchar_t* text, const wchar_t* caption, UINT type, bool hasLanguage, WORD)
-{
-    g_Boxes.push_back({text ? text : L"", caption ? caption : L"", type, hasLanguage});
-    return IDOK;
-}
-
 bool StartsWith(const std::wstring& text, const std::wstring& prefix)
 {
     return text.compare(0, prefix.size(), prefix) == 0;
@@ -55,10 +39,10 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
     };
     // Should a run start after all, nothing it installed stays behind.
     CProductCleanup cleanup{svc::kGamma, svc::kCore, svc::kSetup};
-    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&RecordBox);
+    CBoxRecorder recorder(IDOK);
     for (const Case& c : cases)
     {
-        g_Boxes.clear();
+        recorder.Clear();
         CDistribution distribution(c.entries);
         ASSERT_TRUE(distribution.IsComplete()) << c.label;
         CTestProgressBar bar;
@@ -69,11 +53,12 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
             ASSERT_EQ(0u, service.Initialize(1033)) << c.label;
             EXPECT_EQ(0, service.Install(&callback)) << c.label;
         }
-        ASSERT_EQ(1u, g_Boxes.size()) << c.label;
-        EXPECT_TRUE(StartsWith(g_Boxes[0].text, c.boxStart)) << c.label;
-        EXPECT_STREQ(caption.GetString(), g_Boxes[0].caption.c_str()) << c.label;
-        EXPECT_EQ(static_cast<UINT>(MB_OK), g_Boxes[0].type) << c.label;
-        EXPECT_FALSE(g_Boxes[0].hasLanguage) << c.label;
+        const std::vector<CBoxRecorder::Box> boxes = recorder.Boxes();
+        ASSERT_EQ(1u, boxes.size()) << c.label;
+        EXPECT_TRUE(StartsWith(boxes[0].text, c.boxStart)) << c.label;
+        EXPECT_STREQ(caption.GetString(), boxes[0].caption.c_str()) << c.label;
+        EXPECT_EQ(static_cast<UINT>(MB_OK), boxes[0].type) << c.label;
+        EXPECT_FALSE(boxes[0].hasLanguage) << c.label;
         EXPECT_EQ(std::vector<std::wstring>{L"Setup was stopped: the Dunmoor core version is too old."},
                   callback.m_Lines)
             << c.label;
@@ -82,5 +67,4 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
         EXPECT_FALSE(IsProductInstalled(svc::kSetup)) << c.label;
         EXPECT_FALSE(IsProductInstalled(svc::kGamma)) << c.label;
     }
-    AfxSetMessageBoxHandler(previous);
 }

@@ -10,7 +10,6 @@
 #include <vector>
 #include "ServiceTestSupport.h"
 #include "engine/MPILoadMSIDll.h"
-#include "framework/Seams.h"
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "setup/service/QuandelSrv.h"
@@ -121,21 +120,6 @@ protected:
                 << entry.relative;
     }
 };
-
-struct Question
-{
-    std::wstring text;
-    std::wstring caption;
-    UINT type;
-};
-std::vector<Question> g_Questions;
-
-// Message boxes come from the worker thread; every one is answered No.
-int AnswerNo(HWND, const wchar_t* text, const wchar_t* caption, UINT type, bool, WORD)
-{
-    g_Questions.push_back({text ? text : L"", caption ? caption : L"", type});
-    return IDNO;
-}
 
 struct ModuleFacts
 {
@@ -280,23 +264,27 @@ TEST_F(ServiceRunTest, CustomInstallFollowsSelectionsThenModulesAddsTheRest)
     // goes in; the setup and core packages are up to date. A cancel request
     // at once brings the cancel question at the first progress message; the
     // answer No lets the run go on.
-    g_Questions.clear();
-    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&AnswerNo);
-    RunOutcome modules = Run(distribution, 1033, [](CQuandelSrv& service) {
-        service.SetSetupType(MPI_MODE_INSTALL_MODULES);
-    }, [](CQuandelSrv& service, CRecordingCallback& callback) {
-        const int result = service.Install(&callback);
-        service.Cancel();
-        return result;
-    });
-    AfxSetMessageBoxHandler(previous);
+    // The question comes from the worker thread; it is answered No.
+    RunOutcome modules;
+    std::vector<CBoxRecorder::Box> questions;
+    {
+        CBoxRecorder recorder(IDNO);
+        modules = Run(distribution, 1033, [](CQuandelSrv& service) {
+            service.SetSetupType(MPI_MODE_INSTALL_MODULES);
+        }, [](CQuandelSrv& service, CRecordingCallback& callback) {
+            const int result = service.Install(&callback);
+            service.Cancel();
+            return result;
+        });
+        questions = recorder.Boxes();
+    }
     ExpectCompleteRun(modules);
     CString caption;
     caption.LoadString(102);
-    ASSERT_EQ(1u, g_Questions.size());
-    EXPECT_EQ(L"Do you really want to cancel the setup?", g_Questions[0].text);
-    EXPECT_EQ(std::wstring(caption.GetString()), g_Questions[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO), g_Questions[0].type);
+    ASSERT_EQ(1u, questions.size());
+    EXPECT_EQ(L"Do you really want to cancel the setup?", questions[0].text);
+    EXPECT_EQ(std::wstring(caption.GetString()), questions[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_YESNO), questions[0].type);
     EXPECT_EQ((Lines{L"Module profile setup started.", L"",
                      L"Installing Ternwick Alpha 1.01.0 ...", L"\tA-101: Alpha module one",
                      L"\tA-102: Alpha module two", L"Ternwick Alpha 1.01.0 was installed successfully.", L"",
@@ -400,10 +388,12 @@ TEST_F(ServiceRunTest, RemovalStopsAtAFailingCore)
     for (const CDistribution::Entry& entry : entries)
         ASSERT_EQ(0u, InstallPackageFile(distribution.MpFolder() + entry.relative)) << entry.relative;
 
-    g_Questions.clear();
-    AfxMessageBoxHandler previous = AfxSetMessageBoxHandler(&AnswerNo);
-    RunOutcome removal = Run(distribution, 1033, Nothing, Remove(MPI_MODE_REMOVE_ALL));
-    AfxSetMessageBoxHandler(previous);
+    // Any box of the run is answered No.
+    RunOutcome removal;
+    {
+        CBoxRecorder recorder(IDNO);
+        removal = Run(distribution, 1033, Nothing, Remove(MPI_MODE_REMOVE_ALL));
+    }
     EXPECT_EQ(0, removal.result);
     EXPECT_TRUE(removal.completed);
     EXPECT_EQ(MPI_RUN_PARTIAL, removal.status);

@@ -1,8 +1,10 @@
 #include "ServiceTestSupport.h"
 #include <commctrl.h>
+#include <mutex>
 #include <new>
 #include "engine/MPILoadMSIDll.h"
 #include "framework/AppCore.h"
+#include "framework/Seams.h"
 
 namespace svc
 {
@@ -238,6 +240,50 @@ CDistribution::CDistribution(const std::vector<Entry>& entries)
 CDistribution::~CDistribution()
 {
     RemoveTree(m_strRoot);
+}
+
+// --- message boxes -----------------------------------------------------------------
+
+namespace
+{
+std::mutex g_boxLock;
+std::vector<CBoxRecorder::Box> g_boxes;
+int g_boxAnswer = IDOK;
+AfxMessageBoxHandler g_previousBoxHandler = nullptr;
+
+int RecordBox(HWND, const wchar_t* text, const wchar_t* caption, UINT type, bool hasLanguage, WORD)
+{
+    std::lock_guard<std::mutex> lock(g_boxLock);
+    g_boxes.push_back({text ? text : L"", caption ? caption : L"", type, hasLanguage});
+    return g_boxAnswer;
+}
+}
+
+CBoxRecorder::CBoxRecorder(int answer)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_boxLock);
+        g_boxes.clear();
+        g_boxAnswer = answer;
+    }
+    g_previousBoxHandler = AfxSetMessageBoxHandler(&RecordBox);
+}
+
+CBoxRecorder::~CBoxRecorder()
+{
+    AfxSetMessageBoxHandler(g_previousBoxHandler);
+}
+
+std::vector<CBoxRecorder::Box> CBoxRecorder::Boxes() const
+{
+    std::lock_guard<std::mutex> lock(g_boxLock);
+    return g_boxes;
+}
+
+void CBoxRecorder::Clear()
+{
+    std::lock_guard<std::mutex> lock(g_boxLock);
+    g_boxes.clear();
 }
 
 // --- installed products -----------------------------------------------------------

@@ -109,6 +109,29 @@ private:
     bool m_bComplete = true;
 };
 
+// Replaces the message-box seam for its lifetime: every box (also one shown
+// on the worker thread) is recorded and answered with the given answer; the
+// previous handler comes back at the end.
+class CBoxRecorder
+{
+public:
+    struct Box
+    {
+        std::wstring text;
+        std::wstring caption;
+        UINT type;
+        bool hasLanguage;
+    };
+
+    explicit CBoxRecorder(int answer);
+    ~CBoxRecorder();
+    CBoxRecorder(const CBoxRecorder&) = delete;
+    CBoxRecorder& operator=(const CBoxRecorder&) = delete;
+
+    std::vector<Box> Boxes() const;
+    void Clear();
+};
+
 // Product and feature state as Windows Installer reports them.
 bool IsProductInstalled(const wchar_t* productCode);
 int FeatureState(const wchar_t* productCode, const wchar_t* feature);
