@@ -31,20 +31,26 @@ UINT CMPIMsi::ReadPackage(const wchar_t* path, MSIHANDLE package)
     if (result == ERROR_SUCCESS)
         result = MPIReadProperty(package, L"UpgradeCode", m_strUpgradeCode, 100);
     if (result == ERROR_SUCCESS)
-    {
-        result = MPIReadProperty(package, L"ProductVersion", m_strProductVersion, 50);
-        if (result == ERROR_SUCCESS)
-            ParseVersion(0);
-    }
+        result = ReadVersionsAndSizes(package, 0);
+    return result;
+}
+
+UINT CMPIMsi::ReadVersionsAndSizes(MSIHANDLE handle, int source)
+{
+    CString& version = source ? m_strInstalledProductVersion : m_strProductVersion;
+    int& formatVersion = source ? m_nInstalledInternalFormatVersion : m_nInternalFormatVersion;
+    UINT result = MPIReadProperty(handle, L"ProductVersion", version, 50);
+    if (result == ERROR_SUCCESS)
+        ParseVersion(source);
     if (result == ERROR_SUCCESS)
     {
         CString text;
-        result = MPIReadProperty(package, L"InternalFormatVersion", text, 20);
+        result = MPIReadProperty(handle, L"InternalFormatVersion", text, 20);
         if (result == ERROR_SUCCESS)
-            m_nInternalFormatVersion = static_cast<int>(_wtol(text));
+            formatVersion = static_cast<int>(_wtol(text));
     }
     if (result == ERROR_SUCCESS)
-        ReadFeatureSizes(package, 0);
+        ReadFeatureSizes(handle, source);
     return result;
 }
 
@@ -63,19 +69,7 @@ UINT CMPIMsi::ReadInstalled(const wchar_t* productCode, MSIHANDLE product)
     if (IsInstalled())
         ClearInstalled();
     m_strInstalledProductCode = productCode;
-    UINT result = MPIReadProperty(product, L"ProductVersion", m_strInstalledProductVersion, 50);
-    if (result == ERROR_SUCCESS)
-        ParseVersion(1);
-    if (result == ERROR_SUCCESS)
-    {
-        CString text;
-        result = MPIReadProperty(product, L"InternalFormatVersion", text, 20);
-        if (result == ERROR_SUCCESS)
-            m_nInstalledInternalFormatVersion = static_cast<int>(_wtol(text));
-    }
-    if (result == ERROR_SUCCESS)
-        ReadFeatureSizes(product, 1);
-    return result;
+    return ReadVersionsAndSizes(product, 1);
 }
 
 UINT CMPIMsi::OpenMsiHandle(MSIHANDLE* handle, int source)

@@ -67,6 +67,9 @@ protected:
     // Forgets everything read from an installed product, so that a second
     // product attached to this object replaces the first instead of adding up.
     virtual void ClearInstalled();
+    // The version, internal format version and feature sizes of one side,
+    // read through the package or product handle; 0 or the first failure.
+    UINT ReadVersionsAndSizes(MSIHANDLE handle, int source);
 
     CMPIBase* m_pOwner;
     CString m_strPackagePath;
