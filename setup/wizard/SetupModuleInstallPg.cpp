@@ -179,10 +179,8 @@ BOOL CSetupModuleInstallPg::OnKillActive()
 
 BOOL CSetupModuleInstallPg::PreTranslateMessage(MSG* pMsg)
 {
-    // A check changes on the button press or the space character; by the
-    // release it is done: bring the figures and the selections in step.
-    if ((pMsg->message == WM_KEYUP || pMsg->message == WM_LBUTTONUP) && m_Tree.GetSafeHwnd() != NULL &&
-        pMsg->hwnd == m_Tree.m_hWnd)
+    // Once a check has changed, bring the figures and the selections in step.
+    if (IsCheckChangeDone(pMsg, m_Tree))
         UpdateButtons();
     return CSetupPropertyPageEx::PreTranslateMessage(pMsg);
 }

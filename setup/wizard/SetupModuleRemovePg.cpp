@@ -171,10 +171,8 @@ BOOL CSetupModuleRemovePg::OnKillActive()
 
 BOOL CSetupModuleRemovePg::PreTranslateMessage(MSG* pMsg)
 {
-    // A check changes on the button press or the space character; by the
-    // release it is done: bring the marks and the buttons in step.
-    if ((pMsg->message == WM_KEYUP || pMsg->message == WM_LBUTTONUP) && m_Tree.GetSafeHwnd() != NULL &&
-        pMsg->hwnd == m_Tree.m_hWnd)
+    // Once a check has changed, bring the marks and the buttons in step.
+    if (IsCheckChangeDone(pMsg, m_Tree))
         UpdateButtons();
     return CSetupPropertyPageEx::PreTranslateMessage(pMsg);
 }

@@ -32,3 +32,9 @@ CQuandelWizard* CSetupPropertyPageEx::GetWizard() const
         return nullptr;
     return DYNAMIC_DOWNCAST(CQuandelWizard, GetParent());
 }
+
+BOOL CSetupPropertyPageEx::IsCheckChangeDone(const MSG* pMsg, const CWnd& control)
+{
+    return (pMsg->message == WM_KEYUP || pMsg->message == WM_LBUTTONUP) && control.GetSafeHwnd() != NULL &&
+           pMsg->hwnd == control.m_hWnd;
+}

@@ -29,4 +29,8 @@ protected:
     // The sheet that holds the page (NULL before the page has a window or
     // when its parent is no CQuandelWizard).
     CQuandelWizard* GetWizard() const;
+
+    // TRUE for the key or mouse-button release on the control: a check of
+    // a check-box list has changed by then (press or space character).
+    static BOOL IsCheckChangeDone(const MSG* pMsg, const CWnd& control);
 };
