@@ -69,9 +69,11 @@ quandel_gtest(wizard1_nolang_tests
   LIBS wizard msi
   TIMEOUT 60)
 
-# Quandel.exe itself, started from copy folders by the test program.
+# Quandel.exe itself, started from copy folders by the test program. Its
+# discovery lists installed module profiles too: installer lock.
 quandel_gtest(wizard1_program_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1ProgramTests.cpp ${w1_support}
   LIBS wizard msi
   DEPENDS Quandel QuandelENU wizard1_tests_langs wizard1_layout
+  RESOURCE_LOCK msi
   TIMEOUT 120)

@@ -21,21 +21,24 @@ set(w2_src ${CMAKE_SOURCE_DIR}/setup/wizard)
 
 # The details list and the dialogs, against package files (nothing
 # installed); built from their own sources so they do not wait for the
-# rest of the wizard.
+# rest of the wizard. Discovery also lists installed module profiles, so
+# these hold the installer lock: another test's install would add groups.
 quandel_gtest(wizard2_details_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2DetailsTests.cpp ${w2_support}
           ${w2_src}/QuandelModuleDetailsListBox.cpp ${w2_src}/ListBoxExtent.cpp ${w2_src}/QuandelDetailsDlg.cpp
           ${w2_src}/QuandelDiskSpaceDlg.cpp ${w2_src}/RemovalRunMode.cpp ${w2_src}/SetupFonts.cpp
   LIBS service framework
   DEPENDS QuandelENU ${w2_fixtures}
+  RESOURCE_LOCK msi
   TIMEOUT 60)
 target_include_directories(wizard2_details_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/quandel)
 
-# The pages inside the real wizard sheet.
+# The pages inside the real wizard sheet (discovery: installer lock).
 quandel_gtest(wizard2_page_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2PageTests.cpp ${w2_support}
   LIBS wizard
   DEPENDS QuandelENU ${w2_fixtures}
+  RESOURCE_LOCK msi
   TIMEOUT 120)
 
 # The module removal page over installed test groups (they install: msi lock).
