@@ -120,18 +120,20 @@ TEST_F(PackageFile, LocalizedGroupNames)
     CMPIGroupMsi beta(&owner);
     ASSERT_EQ(0u, beta.LoadPackageFile(FixturePath(L"mp_beta").c_str()));
 
-    struct Case { CMPIGroupMsi* group; LANGID language; const wchar_t* name; const wchar_t* vendorName; };
+    struct Case { CMPIGroupMsi* group; LANGID language; std::wstring name; const wchar_t* vendorName; };
     const Case cases[] = {
         {&alpha, 1033, L"Group 0001", L"Test Vendor Group 0001"},
         // German text outside ASCII survives; the vendor name falls back to English.
         {&alpha, 1031, L"Gruppe \u00C4 0001", L"Test Vendor Group 0001"},
         {&alpha, 1041, L"Group 0001", L"Test Vendor Group 0001"},
+        // Longer than the first read's buffer: read whole.
+        {&alpha, 1036, std::wstring(300, L'F'), L"Test Vendor Group 0001"},
         {&beta, 1031, L"Group 0005", L"Test Vendor Group 0005"},
     };
     for (const Case& c : cases)
     {
         owner.SetLanguage(c.language);
-        EXPECT_STREQ(c.name, c.group->GetGroupName(0)) << c.language;
+        EXPECT_EQ(c.name, c.group->GetGroupName(0).str()) << c.language;
         EXPECT_STREQ(c.vendorName, c.group->GetVendorPlusGroupName(0)) << c.language;
         // No installed product: nothing to read.
         EXPECT_STREQ(L"?", c.group->GetGroupName(1)) << c.language;
@@ -141,6 +143,7 @@ TEST_F(PackageFile, LocalizedGroupNames)
 
 namespace {
 UINT WINAPI FailingOpen(LPCWSTR, DWORD, MSIHANDLE*) { return ERROR_OPEN_FAILED; }
+UINT WINAPI FailingDatabaseOpen(LPCWSTR, LPCWSTR, MSIHANDLE*) { return ERROR_OPEN_FAILED; }
 }
 
 // A package that cannot be opened shows "?" and is asked again next time.
@@ -149,10 +152,13 @@ TEST_F(PackageFile, GroupNamesAreNotCachedWhenThePackageCannotBeOpened)
     CMPIGroupMsi alpha(&owner);
     ASSERT_EQ(0u, alpha.LoadPackageFile(FixturePath(L"mp_alpha").c_str()));
     auto open = g_MsiDll.pMsiOpenPackageExW;
+    auto openDatabase = g_MsiDll.pMsiOpenDatabaseW;
     g_MsiDll.pMsiOpenPackageExW = FailingOpen;
+    g_MsiDll.pMsiOpenDatabaseW = FailingDatabaseOpen;
     EXPECT_STREQ(L"?", alpha.GetGroupName(0));
     EXPECT_STREQ(L"?", alpha.GetVendorPlusGroupName(0));
     g_MsiDll.pMsiOpenPackageExW = open;
+    g_MsiDll.pMsiOpenDatabaseW = openDatabase;
     EXPECT_STREQ(L"Group 0001", alpha.GetGroupName(0));
 }
 
