@@ -11,48 +11,11 @@
 #include "engine/MPIBase.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPILoadMSIDll.h"
+#include "BenchSupport.h"
 
 namespace {
 
-double Now()
-{
-    LARGE_INTEGER count, frequency;
-    ::QueryPerformanceCounter(&count);
-    ::QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-std::vector<std::wstring> PackageFiles(const std::wstring& folder)
-{
-    std::vector<std::wstring> files;
-    WIN32_FIND_DATAW data;
-    HANDLE find = ::FindFirstFileW((folder + L"*.msi").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return files;
-    do
-        files.push_back(folder + data.cFileName);
-    while (::FindNextFileW(find, &data));
-    ::FindClose(find);
-    return files;
-}
-
-// Copies every package into <temp>\MP\G<n>\ and returns the MP folder.
-std::wstring LayOut(const std::vector<std::wstring>& files)
-{
-    wchar_t temp[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, temp);
-    std::wstring root = std::wstring(temp) + L"discovery_bench\\";
-    ::CreateDirectoryW(root.c_str(), NULL);
-    std::wstring base = root + L"MP\\";
-    ::CreateDirectoryW(base.c_str(), NULL);
-    for (size_t i = 0; i < files.size(); ++i)
-    {
-        std::wstring folder = base + L"G" + std::to_wstring(100 + i) + L"\\";
-        ::CreateDirectoryW(folder.c_str(), NULL);
-        ::CopyFileW(files[i].c_str(), (folder + L"group.msi").c_str(), FALSE);
-    }
-    return base;
-}
+using bench::Now;
 
 const MPIMsiDllTable& M = g_MsiDll;
 const int kRounds = 7;
@@ -174,14 +137,11 @@ int wmain(int argc, wchar_t** argv)
         return 3;
     g_MsiDll.pMsiSetInternalUI(INSTALLUILEVEL_NONE, NULL);
 
-    std::wstring source = argv[1];
-    if (source.back() != L'\\')
-        source += L'\\';
-    std::vector<std::wstring> files = PackageFiles(source);
-    std::wstring base = LayOut(files);
+    std::vector<std::wstring> files = bench::PackageFiles(argv[1]);
+    std::wstring base = bench::LayOut(files, L"discovery_bench");
     std::vector<std::wstring> laidOut;
     for (size_t i = 0; i < files.size(); ++i)
-        laidOut.push_back(base + L"G" + std::to_wstring(100 + i) + L"\\group.msi");
+        laidOut.push_back(bench::GroupPackage(base, i));
 
     // One warm-up pass so file caches do not favour the later figures; then
     // interleaved rounds, keeping the best time of each (other load on the
