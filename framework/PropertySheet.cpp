@@ -144,15 +144,22 @@ INT_PTR CPropertySheet::DoModal()
 
     MSG msg;
     while (IsRunning()) {
-        BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // WM_QUIT: end the sheet and hand the quit on to the outer loop.
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            // Nothing posted. Messages sent from other threads (a button
+            // pressed by another program, say) were handled just now and may
+            // have ended the sheet without anything being posted: look again
+            // before waiting, and wake for sent messages as well.
+            if (!IsRunning())
+                break;
+            ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            // End the sheet and hand the quit on to the outer loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             m_nModalResult = IDCANCEL;
             break;
         }
-        if (got == -1)
-            break;
         if (AfxPreTranslateMessage(&msg))
             continue;
         if (m_hWnd != nullptr && ::SendMessageW(m_hWnd, PSM_ISDIALOGMESSAGE, 0, reinterpret_cast<LPARAM>(&msg)))

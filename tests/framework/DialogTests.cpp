@@ -5,9 +5,12 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/PropertyPage.h"
+#include "framework/PropertySheet.h"
 #include <gtest/gtest.h>
+#include <atomic>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace
@@ -233,4 +236,59 @@ TEST(PropertyPage, SheetNotificationsReachThePage)
     Pump();
     EXPECT_EQ(nullptr, first.GetSafeHwnd());
     EXPECT_EQ(nullptr, second.GetSafeHwnd());
+}
+
+namespace
+{
+// A wizard page without a caret (no timer wakes its loop) that records the
+// sheet's window once it is shown.
+class CQuietPage : public CPropertyPage
+{
+public:
+    CQuietPage() : CPropertyPage(IDD_TEST_QUIET_PAGE) {}
+    BOOL OnSetActive() override
+    {
+        CPropertySheet* sheet = static_cast<CPropertySheet*>(GetParent());
+        sheet->SetWizardButtons(PSWIZB_FINISH);
+        shown = sheet->GetSafeHwnd();
+        return CPropertyPage::OnSetActive();
+    }
+    std::atomic<HWND> shown{nullptr};
+};
+}
+
+// A button pressed by another thread arrives as a sent message, which the
+// modal loop handles while it waits: the sheet must still end at once, not
+// when the next posted message happens to come.
+TEST(ModalSheet, ButtonsSentFromAnotherThreadEndTheLoop)
+{
+    struct Case { int button; INT_PTR result; };
+    for (const Case& c : {Case{PSBTN_FINISH, ID_WIZFINISH}, Case{PSBTN_CANCEL, IDCANCEL}})
+    {
+        CQuietPage page;
+        CPropertySheet sheet(L"Sheet");
+        sheet.AddPage(&page);
+        sheet.SetWizardMode();
+        std::atomic<bool> returned{false};
+        bool stuck = false;
+        std::thread presser([&] {
+            while (page.shown == nullptr)
+                ::Sleep(10);
+            ::Sleep(300);   // the sheet's thread has gone idle in its loop
+            ::SendMessageW(page.shown, PSM_PRESSBUTTON, c.button, 0);
+            for (int i = 0; i < 300 && !returned; ++i)
+                ::Sleep(10);
+            if (!returned)
+            {
+                // Wake the loop, so a failing test ends.
+                stuck = true;
+                ::PostMessageW(page.shown, WM_NULL, 0, 0);
+            }
+        });
+        const INT_PTR result = sheet.DoModal();
+        returned = true;
+        presser.join();
+        EXPECT_FALSE(stuck) << c.button;
+        EXPECT_EQ(c.result, result) << c.button;
+    }
 }

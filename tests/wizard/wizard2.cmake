@@ -51,8 +51,7 @@ quandel_gtest(wizard2_removal_tests
 
 # The real program of the demo distribution through the whole road (it
 # installs and removes the demo packages: msi lock). It drives another
-# process's windows with timed waits, so it runs alone: under a loaded
-# parallel run the program's exit was seen to miss its wait.
+# process's windows with timed waits, so it runs alone.
 if(TARGET demo_dist)
   quandel_gtest(wizard2_end_to_end_tests
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard2EndToEndTests.cpp ${w2_support}
