@@ -167,34 +167,38 @@ protected:
 
 } // namespace
 
-TEST_F(Wizard1Program, RefusesWithoutLanguageLibrary)
+// Start-up refusals: a message box, and the program ends once it is closed.
+TEST_F(Wizard1Program, RefusesWithoutLanguageLibraryOrWithABrokenFolder)
 {
-    CopyFolder folder({});
-    PROCESS_INFORMATION pi = Start(folder.Program());
-    UniqueHandle process(pi.hProcess);
-    HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
-    ASSERT_NE(nullptr, box);
-    // The child runs in the default thread locale of this prefix, which
-    // the table does not list: the English row.
-    EXPECT_EQ(L"Quandel.exe error", Caption(box));
-    EXPECT_NE(std::wstring::npos, DialogTexts(box).find(L"Failed to initialized installed components."));
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
-}
-
-TEST_F(Wizard1Program, RefusesBrokenDistributionFolder)
-{
-    CopyFolder folder({{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
-                       {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}});
-    PROCESS_INFORMATION pi = Start(folder.Program());
-    UniqueHandle process(pi.hProcess);
-    HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
-    ASSERT_NE(nullptr, box);
-    EXPECT_EQ(ResourceString(4136), Caption(box));
-    std::wstring first = ResourceString(4135).substr(0, 30);
-    EXPECT_NE(std::wstring::npos, DialogTexts(box).find(first)) << DialogTexts(box);
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
+    using Files = std::vector<std::pair<std::wstring, std::wstring>>;
+    struct Case
+    {
+        const char* what;
+        Files files;
+        std::wstring caption;
+        std::wstring text;   // the start of the box's text
+    };
+    const Case cases[] = {
+        // The child runs in the default thread locale of this prefix, which
+        // the start-up table does not list: the English row.
+        {"no language library", {}, L"Quandel.exe error", L"Failed to initialized installed components."},
+        {"broken package",
+         {{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
+          {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}},
+         ResourceString(4136), ResourceString(4135).substr(0, 30)},
+    };
+    for (const Case& c : cases)
+    {
+        CopyFolder folder(c.files);
+        PROCESS_INFORMATION pi = Start(folder.Program());
+        UniqueHandle process(pi.hProcess);
+        HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
+        ASSERT_NE(nullptr, box) << c.what;
+        EXPECT_EQ(c.caption, Caption(box)) << c.what;
+        EXPECT_NE(std::wstring::npos, DialogTexts(box).find(c.text)) << c.what << ": " << DialogTexts(box);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_EQ(0, WaitEnd(process.get(), 30000)) << c.what;
+    }
 }
 
 TEST_F(Wizard1Program, WizardRunsAndCancelEndsTheProgram)
