@@ -145,20 +145,12 @@ void CMPIGroupMsi::ReadGroupNames(int source)
         m_strVendorPlusGroupName = L"?";
         return;
     }
-    if (fromFile)
-    {
-        auto read = [&](const wchar_t* name, wchar_t* buffer, DWORD* length) {
-            return ReadPropertyRow(handle.get(), name, buffer, length);
-        };
-        ReadLocalized(L"GroupName", static_cast<LANGID>(language), m_strGroupName, read);
-        ReadLocalized(L"ModuleVendorPlusGroupName", static_cast<LANGID>(language), m_strVendorPlusGroupName, read);
-    }
-    else
-    {
-        GetLocalizedProperty(L"GroupName", static_cast<LANGID>(language), m_strGroupName, handle.get());
-        GetLocalizedProperty(L"ModuleVendorPlusGroupName", static_cast<LANGID>(language),
-                             m_strVendorPlusGroupName, handle.get());
-    }
+    auto read = [&](const wchar_t* name, wchar_t* buffer, DWORD* length) {
+        return fromFile ? ReadPropertyRow(handle.get(), name, buffer, length)
+                        : g_MsiDll.pMsiGetPropertyW(handle.get(), name, buffer, length);
+    };
+    ReadLocalized(L"GroupName", static_cast<LANGID>(language), m_strGroupName, read);
+    ReadLocalized(L"ModuleVendorPlusGroupName", static_cast<LANGID>(language), m_strVendorPlusGroupName, read);
     m_CachedNamesSource = source;
     m_CachedNamesLanguage = language;
 }
