@@ -6,7 +6,6 @@
 #include "engine/MPIBase.h"
 #include "engine/MPIDefs.h"
 #include "engine/MPIGroupMsi.h"
-#include "engine/MPILoadMSIDll.h"
 #include "engine/MPIModule.h"
 
 namespace {
@@ -112,32 +111,6 @@ TEST(RunModes, CollectionLanguageAndSetupType)
     // Without an engine nothing is started, and removal modes are checked first.
     EXPECT_EQ(E_INVALIDARG, base.Remove(NULL, MPI_MODE_INSTALL_NEWER));
     EXPECT_EQ(0, base.Cancel());
-}
-
-TEST(MsiBinding, LoadsOnceFromTheSystemFolderAndChecksEntryPoints)
-{
-    ASSERT_EQ(1, LoadMsiDll());
-    HMODULE first = g_MsiDll.hModule;
-    EXPECT_EQ(1, LoadMsiDll());
-    EXPECT_EQ(first, g_MsiDll.hModule);
-
-    wchar_t loaded[MAX_PATH] = L"", expected[MAX_PATH] = L"";
-    ::GetModuleFileNameW(g_MsiDll.hModule, loaded, MAX_PATH);
-    ::GetSystemDirectoryW(expected, MAX_PATH);
-    lstrcatW(expected, L"\\msi.dll");
-    EXPECT_EQ(0, lstrcmpiW(expected, loaded));
-    EXPECT_TRUE(AreMsiEntryPointsBound());
-
-    // A missing entry point that the program calls refuses; one it never
-    // calls does not.
-    auto saved = g_MsiDll.pMsiEnumFeaturesW;
-    g_MsiDll.pMsiEnumFeaturesW = NULL;
-    EXPECT_FALSE(AreMsiEntryPointsBound());
-    g_MsiDll.pMsiEnumFeaturesW = saved;
-    auto unused = g_MsiDll.pMsiDoActionW;
-    g_MsiDll.pMsiDoActionW = NULL;
-    EXPECT_TRUE(AreMsiEntryPointsBound());
-    g_MsiDll.pMsiDoActionW = unused;
 }
 
 TEST(PackageVersion, ParseVersionRewritesTheText)
