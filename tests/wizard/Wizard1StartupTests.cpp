@@ -5,6 +5,7 @@
 #include <locale.h>
 #include "Wizard1TestApp.h"
 #include "Wizard1TestSupport.h"
+#include "engine/MPILoadMSIDll.h"
 #include "framework/PropertySheet.h"
 #include "setup/service/QuandelSrv.h"
 #include "setup/wizard/QuandelWizard.h"
@@ -160,17 +161,43 @@ TEST_F(Wizard1Startup, LanguageDialogSwitchesLibraryAndAppliesLocale)
     EXPECT_NE(std::string::npos, view.crtLocale.find("German")) << view.crtLocale;
 }
 
-TEST_F(Wizard1Startup, BrokenPackageShowsDiscoveryMessage)
+// Refusals before the wizard: one message box with caption 4136, and no wizard.
+TEST_F(Wizard1Startup, RefusalsShowTheirMessageAndNoWizard)
 {
-    Wizard1TestApp& app = TheTestApp();
-    app.baseFolder = FixtureFolder(L"MP_broken");
-    EXPECT_FALSE(app.RunInitInstance());
-    EXPECT_FALSE(app.wizardShown);
-    ASSERT_EQ(1, seams.Count(L"box"));
-    const SeamEvent* box = seams.Last(L"box");
-    EXPECT_EQ(ResourceString(4135), box->text);
-    EXPECT_EQ(ResourceString(4136), box->caption);
-    EXPECT_FALSE(box->text.empty());
-    EXPECT_EQ(nullptr, box->owner);
-    EXPECT_EQ(nullptr, app.GetService());
+    struct Case
+    {
+        const char* what;
+        const wchar_t* folder;
+        bool installerUsable;
+        UINT text;
+        int servicesMade;
+    };
+    const Case cases[] = {
+        {"broken package", L"MP_broken", true, 4135, 1},
+        // Bound, but without an entry point the program calls.
+        {"installer not usable", L"empty", false, IDS_WZ_INSTALLER_MISSING, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Wizard1TestApp& app = TheTestApp();
+        app.baseFolder = FixtureFolder(c.folder);
+        app.servicesMade = 0;
+        seams.events.clear();
+        ASSERT_EQ(1, LoadMsiDll());
+        const MPIMsiDllTable saved = g_MsiDll;
+        if (!c.installerUsable)
+            g_MsiDll.pMsiEnumFeaturesW = nullptr;
+        const BOOL result = app.RunInitInstance();
+        g_MsiDll = saved;
+        EXPECT_FALSE(result);
+        EXPECT_FALSE(app.wizardShown);
+        EXPECT_EQ(c.servicesMade, app.servicesMade);
+        EXPECT_EQ(nullptr, app.GetService());
+        ASSERT_EQ(1, seams.Count(L"box"));
+        const SeamEvent* box = seams.Last(L"box");
+        EXPECT_FALSE(box->text.empty());
+        EXPECT_EQ(ResourceString(c.text), box->text);
+        EXPECT_EQ(ResourceString(4136), box->caption);
+        EXPECT_EQ(nullptr, box->owner);
+    }
 }

@@ -14,6 +14,7 @@ Wizard1TestApp& TheTestApp()
 
 CQuandelSrv* Wizard1TestApp::CreateService()
 {
+    ++servicesMade;
     CQuandelSrv* srv = CQuandelApp::CreateService();
     if (!baseFolder.IsEmpty())
         srv->SetBaseFolder(baseFolder);

@@ -12,6 +12,7 @@ public:
     CString baseFolder;                       // empty: the real "MP\" beside the program
     std::function<void()> wizardScript;       // runs inside the wizard's modal loop
     bool wizardShown = false;
+    int servicesMade = 0;                     // service objects created
 
     BOOL RunInitInstance() { wizardShown = false; return InitInstance(); }
 
