@@ -131,6 +131,12 @@ INSTALLUI_HANDLERW FakeMsi::Handler()
     return g_handler;
 }
 
+DWORD FakeMsi::Filter()
+{
+    std::lock_guard<std::mutex> lock(g_lock);
+    return g_filter;
+}
+
 int FakeMsi::SetExternalUICount()
 {
     std::lock_guard<std::mutex> lock(g_lock);

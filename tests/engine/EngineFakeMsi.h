@@ -47,6 +47,8 @@ public:
     std::vector<FakeCall> Calls();
     // Handler currently installed (NULL after the worker removed it).
     INSTALLUI_HANDLERW Handler();
+    // The message filter it was installed with.
+    DWORD Filter();
     int SetExternalUICount();
 
 private:

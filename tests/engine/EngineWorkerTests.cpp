@@ -81,15 +81,19 @@ TEST_F(EngineTest, WorkerSetsLocaleAndHandlerAroundTheQueue)
     base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
     LCID locale = 0;
     INSTALLUI_HANDLERW during = NULL;
+    DWORD filter = 0;
     FakeStep step;
     step.before = [&] {
         locale = ::GetThreadLocale();
         during = msi.Handler();
+        filter = msi.Filter();
     };
     msi.Add(step);
     ASSERT_EQ(0, StartAndWait(engine, callback, 0));
     EXPECT_EQ(1031u, LANGIDFROMLCID(locale));
     EXPECT_EQ(&CMPIEngineBase::ExternalUiHandler, during);
+    // Every message kind up to SHOWDIALOG except files-in-use.
+    EXPECT_EQ(0x7FDFu, filter);
     EXPECT_EQ(NULL, msi.Handler());  // removed after the queue
     EXPECT_EQ(2, msi.SetExternalUICount());
 }
