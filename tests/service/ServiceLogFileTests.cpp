@@ -11,6 +11,22 @@
 namespace
 {
 typedef std::vector<std::wstring> Lines;
+
+// What the engine asked of the installer's log, passed on to the real one.
+struct EnableLogCall
+{
+    DWORD mode;
+    std::wstring path;
+    DWORD attributes;
+};
+std::vector<EnableLogCall> g_enableLogCalls;
+decltype(MPIMsiDllTable::pMsiEnableLogW) g_realEnableLog = NULL;
+
+UINT WINAPI RecordEnableLog(DWORD mode, LPCWSTR path, DWORD attributes)
+{
+    g_enableLogCalls.push_back({mode, path ? path : L"(null)", attributes});
+    return g_realEnableLog(mode, path, attributes);
+}
 }
 
 TEST(RunLog, RunStartAndEnd)
@@ -30,8 +46,17 @@ TEST(RunLog, RunStartAndEnd)
         ::WriteFile(file, "stale log of an earlier run", 27, &written, NULL);
         ::CloseHandle(file);
     }
+    g_realEnableLog = g_MsiDll.pMsiEnableLogW;
+    g_MsiDll.pMsiEnableLogW = &RecordEnableLog;
+    g_enableLogCalls.clear();
     EXPECT_EQ(0, engine.OnRunStart());
+    g_MsiDll.pMsiEnableLogW = g_realEnableLog;
     EXPECT_EQ(0, engine.OnRunEnd(MPI_RUN_COMPLETE));
+    // Every log mode but files-in-use, appended to the file of this run.
+    ASSERT_EQ(1u, g_enableLogCalls.size());
+    EXPECT_EQ(0x1FDFu, g_enableLogCalls[0].mode);
+    EXPECT_EQ(log, g_enableLogCalls[0].path);
+    EXPECT_EQ(static_cast<DWORD>(INSTALLLOGATTRIBUTES_APPEND), g_enableLogCalls[0].attributes);
     EXPECT_EQ((Lines{L"Module profile setup started.", L"", L"Module profile setup finished."}), callback.m_Lines);
     EXPECT_EQ(log, std::wstring(CQuandelEngine::GetLogFilePath()));
     EXPECT_TRUE(FileExists(log));
