@@ -140,7 +140,10 @@ TEST_F(ServiceRunTest, DiscoveryMakesTheSetupProgramsOwnPackages)
     ASSERT_TRUE(distribution.IsComplete());
     CQuandelSrv service;
     service.SetBaseFolder(distribution.MpFolder().c_str());
+    // Initialize switches the installer's own user interface off.
+    g_MsiDll.pMsiSetInternalUI(INSTALLUILEVEL_BASIC, NULL);
     ASSERT_EQ(0u, service.Initialize(1033));
+    EXPECT_EQ(INSTALLUILEVEL_NONE, g_MsiDll.pMsiSetInternalUI(INSTALLUILEVEL_NOCHANGE, NULL));
     ASSERT_NE(nullptr, service.GetSetupMsi());
     ASSERT_NE(nullptr, service.GetCoreMsi());
     ASSERT_EQ(2u, service.GetMsiCount());
