@@ -1,6 +1,8 @@
 // Installed modules and run forwarding with the entry-point table's
 // pointers replaced, for answers a real installer cannot be made to give.
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 #include "engine/MPIBase.h"
@@ -216,5 +218,225 @@ TEST(RunForwarding, InstallRemoveAndCancelReachTheEngine)
         // Without a callback the engine's own refusal.
         EXPECT_EQ(E_FAIL, base.Install(NULL));
         EXPECT_EQ(0, base.Cancel());
+    }
+}
+
+namespace {
+
+// Installed products as the enumeration and the product queries report them.
+struct FakeProduct
+{
+    std::wstring code;
+    std::optional<std::wstring> name;  // none: the name cannot be read
+    bool opens;
+    std::map<std::wstring, std::wstring> properties;
+    UINT upgradeCodeResult;            // of reading the product's UpgradeCode
+};
+std::vector<FakeProduct> g_Products;
+const MSIHANDLE kFirstProductHandle = 1000;
+
+// Answers like the installer: 234 and the length needed when the text does
+// not fit with its terminator.
+UINT Answer(const std::wstring& text, LPWSTR buffer, LPDWORD length)
+{
+    const DWORD needed = static_cast<DWORD>(text.size());
+    if (*length <= needed)
+    {
+        *length = needed;
+        return ERROR_MORE_DATA;
+    }
+    lstrcpyW(buffer, text.c_str());
+    *length = needed;
+    return ERROR_SUCCESS;
+}
+
+const FakeProduct* ProductOf(MSIHANDLE handle)
+{
+    const size_t index = static_cast<size_t>(handle - kFirstProductHandle);
+    return handle >= kFirstProductHandle && index < g_Products.size() ? &g_Products[index] : NULL;
+}
+
+UINT WINAPI FakeEnumProducts(DWORD index, LPWSTR code)
+{
+    if (index >= g_Products.size())
+        return ERROR_NO_MORE_ITEMS;
+    lstrcpyW(code, g_Products[index].code.c_str());
+    return ERROR_SUCCESS;
+}
+
+// Like Wine's installer, a name that does not fit is also copied in part.
+UINT WINAPI FakeProductInfo(LPCWSTR code, LPCWSTR, LPWSTR buffer, LPDWORD length)
+{
+    for (const FakeProduct& p : g_Products)
+    {
+        if (p.code != code)
+            continue;
+        if (!p.name)
+            return ERROR_UNKNOWN_PROPERTY;
+        if (*length > 0 && p.name->size() >= *length)
+            lstrcpynW(buffer, p.name->c_str(), static_cast<int>(*length));
+        return Answer(*p.name, buffer, length);
+    }
+    return ERROR_UNKNOWN_PRODUCT;
+}
+
+UINT WINAPI FakeOpenProduct(LPCWSTR code, MSIHANDLE* handle)
+{
+    for (size_t i = 0; i < g_Products.size(); ++i)
+        if (g_Products[i].code == code)
+        {
+            if (!g_Products[i].opens)
+                return ERROR_INSTALL_PACKAGE_OPEN_FAILED;
+            *handle = kFirstProductHandle + static_cast<MSIHANDLE>(i);
+            return ERROR_SUCCESS;
+        }
+    return ERROR_UNKNOWN_PRODUCT;
+}
+
+UINT WINAPI FakeProductGetProperty(MSIHANDLE handle, LPCWSTR name, LPWSTR buffer, LPDWORD length)
+{
+    const FakeProduct* product = ProductOf(handle);
+    if (product == NULL)
+        return ERROR_INVALID_HANDLE;
+    auto found = product->properties.find(name);
+    return Answer(found != product->properties.end() ? found->second : L"", buffer, length);
+}
+
+UINT WINAPI FakeUpgradeCode(MSIHANDLE handle, LPCWSTR, LPWSTR buffer, LPDWORD length)
+{
+    const FakeProduct* product = ProductOf(handle);
+    if (product == NULL)
+        return ERROR_INVALID_HANDLE;
+    if (product->upgradeCodeResult != ERROR_SUCCESS)
+        return product->upgradeCodeResult;
+    return Answer(L"{E1A00000-00A0-4000-8000-00000000FFFF}", buffer, length);
+}
+
+UINT WINAPI FakeEnumOneModule(LPCWSTR, DWORD index, LPWSTR feature, LPWSTR)
+{
+    if (index > 0)
+        return ERROR_NO_MORE_ITEMS;
+    lstrcpyW(feature, L"ModA");
+    return ERROR_SUCCESS;
+}
+
+INSTALLSTATE WINAPI FakeLocal(LPCWSTR, LPCWSTR) { return INSTALLSTATE_LOCAL; }
+UINT WINAPI FakeClose(MSIHANDLE) { return ERROR_SUCCESS; }
+
+// Installed products and their properties answered by the fakes above.
+class ProductSeams : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(1, LoadMsiDll());
+        m_saved = g_MsiDll;
+        g_MsiDll.pMsiEnumProductsW = FakeEnumProducts;
+        g_MsiDll.pMsiGetProductInfoW = FakeProductInfo;
+        g_MsiDll.pMsiOpenProductW = FakeOpenProduct;
+        g_MsiDll.pMsiGetPropertyW = FakeProductGetProperty;
+        g_MsiDll.pMsiGetProductPropertyW = FakeUpgradeCode;
+        g_MsiDll.pMsiEnumFeaturesW = FakeEnumOneModule;
+        g_MsiDll.pMsiQueryFeatureStateW = FakeLocal;
+        g_MsiDll.pMsiGetActiveDatabase = NoDatabase;
+        g_MsiDll.pMsiCloseHandle = FakeClose;
+    }
+    void TearDown() override
+    {
+        g_MsiDll = m_saved;
+        g_Products.clear();
+    }
+
+    MPIMsiDllTable m_saved;
+};
+
+std::wstring Code(int n)
+{
+    wchar_t code[50];
+    swprintf(code, 50, L"{E1A00000-FF%02d-4000-8000-0000000000%02d}", n, n);
+    return code;
+}
+
+// A product name of that many characters that carries the words.
+std::wstring NameOfLength(size_t length)
+{
+    std::wstring name = L"Quandel Test Module Profile ";
+    name.resize(length, L'x');
+    return name;
+}
+
+FakeProduct SetupProduct(int n, const wchar_t* flag = L"1")
+{
+    return {Code(n), NameOfLength(40), true, {{L"PELMORA_QUANDELEXE", flag}, {L"ProductVersion", L"1.2.3"}},
+            ERROR_SUCCESS};
+}
+
+} // namespace
+
+TEST_F(ProductSeams, ProductsSkippedAndTheErrorThatEndsDiscovery)
+{
+    auto named = [](FakeProduct p, std::optional<std::wstring> name) {
+        p.name = name;
+        return p;
+    };
+    auto unopened = [](FakeProduct p) {
+        p.opens = false;
+        return p;
+    };
+    FakeProduct group = {Code(9), NameOfLength(40), true,
+                         {{L"PELMORA_MODULE_PROFILE", L"1"}, {L"ProductVersion", L"1.0.0"}}, ERROR_SUCCESS};
+    FakeProduct groupWithoutUpgradeCode = group;
+    groupWithoutUpgradeCode.upgradeCodeResult = ERROR_UNKNOWN_PROPERTY;
+
+    struct Case
+    {
+        const char* what;
+        std::vector<FakeProduct> products;
+        UINT result;
+        std::wstring setup;   // installed code of the setup package; empty: none
+        unsigned groups;
+    };
+    const Case cases[] = {
+        {"a name that cannot be read", {named(SetupProduct(1), std::nullopt)}, 0, L"", 0},
+        {"a name of 199 characters", {named(SetupProduct(1), NameOfLength(199))}, 0, Code(1), 0},
+        {"a name of 200 characters", {named(SetupProduct(1), NameOfLength(200))}, 0, L"", 0},
+        {"a product that cannot be opened, then one that can", {unopened(SetupProduct(1)), SetupProduct(2)}, 0,
+         Code(2), 0},
+        {"a flag of 9 characters", {SetupProduct(1, L"123456789")}, 0, Code(1), 0},
+        {"a flag of 10 characters", {SetupProduct(1, L"1234567890")}, 0, L"", 0},
+        {"an installed group", {SetupProduct(1), group}, 0, Code(1), 1},
+        {"a group whose UpgradeCode cannot be read", {SetupProduct(1), groupWithoutUpgradeCode, SetupProduct(2)},
+         ERROR_UNKNOWN_PROPERTY, L"", 0},
+    };
+    for (const Case& c : cases)
+    {
+        g_Products = c.products;
+        CMPIBase collection(NULL);
+        collection.SetBaseFolder(L"C:\\no-such-folder-of-quandel-tests\\MP\\");
+        EXPECT_EQ(c.result, collection.Initialize(1033)) << c.what;
+        CMPIMsi* setup = collection.GetSetupMsi();
+        EXPECT_EQ(c.setup, setup != NULL ? setup->GetProductCode(1).str() : std::wstring()) << c.what;
+        EXPECT_EQ(c.groups, collection.GetMsiCount()) << c.what;
+    }
+}
+
+// A minimum core version longer than its buffer of 100 characters keeps
+// the 99 characters that fit.
+TEST_F(ProductSeams, MinimumCoreVersionKeepsWhatFitsItsBuffer)
+{
+    const std::wstring fits = L"3." + std::wstring(96, L'0') + L"7";
+    const std::wstring tooLong = L"3." + std::wstring(97, L'0') + L"7";
+    struct Case
+    {
+        std::wstring text;
+        const wchar_t* shown;
+    };
+    const Case cases[] = {{L"2.5", L"2.05"}, {fits, L"3.07"}, {tooLong, L"3.00"}};
+    for (const Case& c : cases)
+    {
+        g_Products = {{Code(1), NameOfLength(40), true, {{L"MinDunmoorVersion", c.text}}, ERROR_SUCCESS}};
+        CMPIGroupMsi group(NULL);
+        EXPECT_EQ(0u, group.ReadMinCoreVersion(kFirstProductHandle)) << c.text.size();
+        EXPECT_STREQ(c.shown, group.GetMinCoreVersion()) << c.text.size();
     }
 }
