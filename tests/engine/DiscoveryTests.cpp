@@ -14,7 +14,7 @@ struct Layout
     const char* what;
     bool makeBase;                   // false: no "MP\" folder at all
     std::vector<Placed> packages;
-    std::vector<const wchar_t*> textFiles;  // text files named .msi
+    std::vector<const wchar_t*> textFiles;  // text files named .msi, or folders (ending in a backslash)
     bool fails;                      // Initialize returns an error
     UINT error;                      // the error when known, else 0
     const wchar_t* expected;         // Describe() of the collection
@@ -56,6 +56,8 @@ TEST(Discovery, FolderLayouts)
          {L"GroupZ\\broken.msi"}, true, 0, L"S=- C=- G="},
         {"a corrupt core package stops discovery", true,
          {{L"mp_setup", L"Install\\Quandel.msi"}}, {L"Core\\Dunmoor.msi"}, true, 0, L"S=- C=- G="},
+        {"a folder named like a package is passed over", true,
+         {{L"mp_alpha", L"GroupA\\alpha.msi"}}, {L"GroupA\\folder.msi\\"}, false, 0, L"S=- C=- G=0001/"},
         {"a group package without modules", true,
          {{L"mp_alpha", L"GroupA\\alpha.msi"}, {L"mp_mainonly", L"GroupB\\main.msi"}},
          {}, true, ERROR_NO_MORE_ITEMS, L"S=- C=- G="},
@@ -68,8 +70,13 @@ TEST(Discovery, FolderLayouts)
             scratch.MakeFolder(L"MP");
         for (const Placed& p : layout.packages)
             scratch.CopyFixture(p.fixture, std::wstring(L"MP\\") + p.relative);
-        for (const wchar_t* text : layout.textFiles)
-            scratch.WriteText(std::wstring(L"MP\\") + text, "not a package\r\n");
+        for (const std::wstring text : layout.textFiles)
+        {
+            if (text.back() == L'\\')
+                scratch.MakeFolder(L"MP\\" + text.substr(0, text.size() - 1));
+            else
+                scratch.WriteText(L"MP\\" + text, "not a package\r\n");
+        }
 
         DiscoveryBase collection;
         collection.SetBaseFolder(base.c_str());
