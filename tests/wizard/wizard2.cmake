@@ -5,16 +5,52 @@ set(w2_fixture_dir ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard2)
 file(GLOB w2_payload CONFIGURE_DEPENDS ${w2_fixture_dir}/payload/*.txt)
 
 # Codes are made from four hex digits, unique among the wizard fixtures.
+# Options: VERSION (default 1.<modules>.0), UPGRADE (digits of the upgrade
+# code, default the product's), FW (ModA's firmware series and revision,
+# default FA 7).
 function(w2_group name cid group_name cat modules)
+  cmake_parse_arguments(A "" "VERSION;UPGRADE" "FW" ${ARGN})
+  if(NOT A_VERSION)
+    set(A_VERSION 1.${modules}.0)
+  endif()
+  if(NOT A_UPGRADE)
+    set(A_UPGRADE ${cid})
+  endif()
+  if(NOT A_FW)
+    set(A_FW FA 7)
+  endif()
+  list(GET A_FW 0 fws)
+  list(GET A_FW 1 fwr)
   quandel_msi_fixture(${name} ${w2_fixture_dir}/w2_group.wxs
-    DEFINES CID=${cid} NAME=${group_name} VERSION=1.${modules}.0 CAT=${cat} MODULES=${modules}
+    DEFINES CID=${cid} UCID=${A_UPGRADE} NAME=${group_name} VERSION=${A_VERSION} CAT=${cat} MODULES=${modules}
+            FWS=${fws} FWR=${fwr}
     DEPENDS ${w2_payload})
 endfunction()
 w2_group(w2_alpha 0201 Alpha AL 1)
 w2_group(w2_beta  0202 Beta  BE 1)
 w2_group(w2_twin1 0203 Twin  TW 1)   # same group name and catalogue numbers as w2_twin2
 w2_group(w2_twin2 0204 Twin  TW 1)
-set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2)
+# A newer package file of alpha whose first module has other firmware texts.
+w2_group(w2_alpha_next 0205 Alpha AL 1 VERSION 1.2.0 UPGRADE 0201 FW FN 8)
+# The setup program's core package, for the pages that show its version.
+quandel_msi_fixture(w2_core ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/w1_single.wxs
+  DEFINES CID=0210 ROLE=PELMORA_DUNMOOR "NAME=Quandel Page Test Module Profile Core" VERSION=3.0.4
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/payload/core.txt)
+quandel_msi_fixture(w2_setup ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/w1_single.wxs
+  DEFINES CID=0211 ROLE=PELMORA_QUANDELEXE "NAME=Quandel Page Test Module Profile Setup" VERSION=1.0.2
+  DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/payload/core.txt)
+# A group package without a ProductCode: its modules come from a package
+# file, yet the group counts as neither shipped nor installed.
+add_custom_command(OUTPUT ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/w2_beta.msi ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi
+  COMMAND msibuild ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi -q "DELETE FROM `Property` WHERE `Property` = 'ProductCode'"
+  DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_beta.msi
+  VERBATIM)
+add_custom_target(fixture_w2_nocode DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi)
+add_dependencies(fixture_w2_nocode fixture_w2_beta)
+add_dependencies(fixtures fixture_w2_nocode)
+set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2 fixture_w2_alpha_next
+    fixture_w2_core fixture_w2_setup fixture_w2_nocode)
 
 set(w2_support ${CMAKE_CURRENT_LIST_DIR}/Wizard2Support.cpp)
 set(w2_src ${CMAKE_SOURCE_DIR}/setup/wizard)
