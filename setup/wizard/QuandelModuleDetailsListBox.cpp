@@ -86,8 +86,9 @@ void CQuandelModuleDetailsListBox::ShowGroup(int groupIndex, int source)
     }
 
     AddLabel(IDS_PAGES_LBL_STATUS);
+    // The installed version, also when the rows show the package file.
     if (group->IsInstalled() == 1)
-        AddFormatted(IDS_PAGES_ST_INSTALLED, group->GetProductVersion(source));
+        AddFormatted(IDS_PAGES_ST_INSTALLED, group->GetProductVersion(1));
     else
         AddText(IDS_PAGES_ST_NOT_INSTALLED);
 

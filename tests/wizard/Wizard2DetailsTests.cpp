@@ -221,31 +221,146 @@ TEST(DiskSpaceDialog, DriveRowsByLetter)
     }
 }
 
-TEST_F(DetailsListTest, DetailsDialogListsShippedGroupsAndShowsTheFirst)
+std::wstring ItemText(HWND tree, HTREEITEM item)
 {
+    wchar_t text[256] = L"";
+    TVITEMW data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = 256;
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item = NULL)
+{
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// The dialog lists the groups shipped beside the program, not an installed
+// group without a package file, and shows the selected item's rows as the
+// package files give them.
+TEST(DetailsDialog, ShippedGroupsAndTheSelectedItemsRows)
+{
+    w2::UseLanguageLibrary();
+    w2::InstalledPackage installedOnly(L"w2_twin1", L"Main,ModA");
+    ASSERT_EQ(0u, installedOnly.result);
+    w2::DistFolder dist({L"w2_alpha", L"w2_beta"});
+    std::unique_ptr<CQuandelSrv> srv(w2::MakeService(dist.mp));
+    ASSERT_EQ(3u, srv->GetMsiCount());
     CQuandelDetailsDlg dialog(srv.get(), NULL);
+    HWND tree = NULL;
+    HWND list = NULL;
+    std::vector<std::wstring> roots;
     w2::RunDialog(dialog, {[&] {
-        HWND tree = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_INSTALL_TREE);
-        HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
+        tree = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_INSTALL_TREE);
+        list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
         EXPECT_EQ(8, static_cast<int>(::SendMessageW(tree, TVM_GETCOUNT, 0, 0)));   // two groups of three modules
+        for (HTREEITEM root = NextItem(tree, TVGN_ROOT); root != NULL; root = NextItem(tree, TVGN_NEXT, root))
+            roots.push_back(ItemText(tree, root));
+        ASSERT_EQ((std::vector<std::wstring>{L"Alpha", L"Beta"}), roots);
+        // The first group is shown on opening.
         const std::vector<std::wstring> rows = w2::ListRows(list);
         ASSERT_GE(rows.size(), 2u);
-        EXPECT_EQ(S(4117), rows[0]);
-        // Select the last root: a collapsed group shows as a group.
-        HTREEITEM root = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-        HTREEITEM last = root;
-        for (HTREEITEM next = root; next != NULL;
-             next = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT,
-                                                               reinterpret_cast<LPARAM>(next))))
-            last = next;
-        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(last));
+        EXPECT_EQ(S(IDS_PAGES_LBL_GROUP), rows[0]);
+        EXPECT_EQ(L"\tPage Vendor Alpha", rows[1]);
+        // Select the other group.
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(NextItem(tree, TVGN_NEXT, NextItem(tree, TVGN_ROOT))));
     },
                             [&] {
-        HWND list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
         const std::vector<std::wstring> rows = w2::ListRows(list);
         ASSERT_GE(rows.size(), 2u);
-        EXPECT_EQ(S(4117), rows[0]);
-        EXPECT_NE(std::wstring::npos, rows[1].find(L"Page Vendor"));
+        EXPECT_EQ(L"\tPage Vendor Beta", rows[1]);
+        // Select its first module.
+        HTREEITEM beta = NextItem(tree, TVGN_NEXT, NextItem(tree, TVGN_ROOT));
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(NextItem(tree, TVGN_CHILD, beta)));
+    },
+                            [&] {
+        // Its rows from the package file: the installed side has no texts.
+        const std::vector<std::wstring> expected = {
+            S(IDS_PAGES_LBL_CATALOG), L"\tBE-1", S(IDS_PAGES_LBL_DESCRIPTION), L"\tFirst module of Beta",
+            S(IDS_PAGES_LBL_VENDOR), L"\tPage Vendor", S(IDS_PAGES_LBL_FWSERIES), L"\tFA",
+            S(IDS_PAGES_LBL_FWREV), L"\t7", S(IDS_PAGES_LBL_COMPATIBLE), L"\t12.0 - 13.1",
+            S(IDS_PAGES_LBL_VERSION), L"\t1.01.0", S(IDS_PAGES_LBL_STATUS), S(IDS_PAGES_ST_INSTALLABLE)};
+        EXPECT_EQ(expected, w2::ListRows(list));
     }});
+}
+
+std::wstring Installed(const wchar_t* version)
+{
+    CString text;
+    text.FormatMessage(IDS_PAGES_ST_INSTALLED, version);
+    return text.GetString();
+}
+
+// Rows of an installed group and its modules, from either side: alpha 1.1.0
+// is installed with its first module only, and a newer package file of it
+// (1.2.0, other firmware texts of that module) lies beside the program; a
+// package file without a ProductCode counts as neither shipped nor installed.
+TEST(DetailsListRows, InstalledGroupsAndModulesBySource)
+{
+    w2::UseLanguageLibrary();
+    w2::InstalledPackage installed(L"w2_alpha", L"Main,ModA");
+    ASSERT_EQ(0u, installed.result);
+    w2::DistFolder dist({L"w2_alpha_next", L"w2_nocode"});
+    std::unique_ptr<CQuandelSrv> srv(w2::MakeService(dist.mp));
+    ASSERT_EQ(2u, srv->GetMsiCount());
+    auto groupNamed = [&](const wchar_t* name) {
+        for (int i = 0; srv->GetMsi(i) != NULL; ++i)
+            if (srv->GetMsi(i)->GetGroupName(0) == name)
+                return i;
+        return -1;
+    };
+    const int alpha = groupNamed(L"Alpha");
+    ASSERT_GE(alpha, 0);
+    const int noCode = 1 - alpha;
+    ASSERT_EQ(0, srv->GetMsi(noCode)->HasPackage());
+
+    struct Case
+    {
+        const char* what;
+        int group;
+        int module;   // -1: the group
+        int source;
+        std::vector<std::wstring> rows;
+    };
+    const std::wstring group = S(IDS_PAGES_LBL_GROUP), version = S(IDS_PAGES_LBL_VERSION),
+                       status = S(IDS_PAGES_LBL_STATUS), catalog = S(IDS_PAGES_LBL_CATALOG),
+                       description = S(IDS_PAGES_LBL_DESCRIPTION), vendor = S(IDS_PAGES_LBL_VENDOR),
+                       series = S(IDS_PAGES_LBL_FWSERIES), revision = S(IDS_PAGES_LBL_FWREV),
+                       compatible = S(IDS_PAGES_LBL_COMPATIBLE);
+    const std::vector<Case> cases = {
+        {"installed group, product side", alpha, -1, 1,
+         {group, L"\tPage Vendor Alpha", version, L"\t1.01.0", status, Installed(L"1.01.0")}},
+        // The status names the installed version, whatever the side.
+        {"installed group, file side", alpha, -1, 0,
+         {group, L"\tPage Vendor Alpha", version, L"\t1.02.0", status, Installed(L"1.01.0"), S(4162), L"\t2.01"}},
+        {"installed module, product side", alpha, 0, 1,
+         {catalog, L"\tAL-1", description, L"\tFirst module of Alpha", vendor, L"\tPage Vendor", series, L"\tFA",
+          revision, L"\t7", compatible, L"\t12.0 - 13.1", version, L"\t1.01.0", status, Installed(L"1.01.0")}},
+        {"installed module, file side", alpha, 0, 0,
+         {catalog, L"\tAL-1", description, L"\tFirst module of Alpha", vendor, L"\tPage Vendor", series, L"\tFN",
+          revision, L"\t8", compatible, L"\t12.0 - 13.1", version, L"\t1.02.0", status, Installed(L"1.01.0")}},
+        {"module the product reports absent", alpha, 1, 1,
+         {catalog, L"\tAL-2", description, L"\tGeneric module of Alpha", compatible, L"\t?", version, L"\t1.01.0",
+          status, S(IDS_PAGES_ST_NOT_INSTALLED)}},
+        {"module that can be neither installed nor found installed", noCode, 1, 0,
+         {catalog, L"\tBE-2", description, L"\t?", compatible, L"\t?", version, L"\t1.01.0",
+          status, S(IDS_PAGES_ST_UNAVAILABLE)}},
+    };
+    CQuandelModuleDetailsListBox list(srv.get(), 1);
+    CWnd* parent = CWnd::FromHandle(w2::TestParentWindow());
+    RECT rect = {0, 0, 200, 200};
+    ASSERT_TRUE(list.Create(WS_VSCROLL | WS_HSCROLL | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, rect, parent, 100));
+    for (const Case& c : cases)
+    {
+        if (c.module < 0)
+            list.ShowGroup(c.group, c.source);
+        else
+            list.ShowModule(c.group, c.module, c.source);
+        EXPECT_EQ(c.rows, w2::ListRows(list.m_hWnd)) << c.what;
+    }
 }
 }
