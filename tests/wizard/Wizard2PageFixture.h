@@ -14,6 +14,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/SetupProgramFolder.h"
 #include "ids_pages.h"
+#include "ids_wizard.h"
 
 namespace w2pages
 {

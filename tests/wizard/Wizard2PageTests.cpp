@@ -19,8 +19,12 @@ TEST_F(PageTest, WelcomeByFolderKind)
     const Case cases[] = {
         {"distribution folder", L"C:\\dist\\Quandel.exe", IDS_PAGES_WELCOME_DISTRIB, true, IDD_PAGES_LICENSE},
         {"installed copy", L"C:\\Program Files\\ternwick software\\Pelmora\\Module Profiles\\INSTALL\\quandel.EXE",
-         IDS_PAGES_WELCOME_INSTALLED, false, 141},
+         IDS_PAGES_WELCOME_INSTALLED, false, IDD_WZ_MAINTENANCE},
     };
+    // A group installed without a package file beside the program is not listed.
+    w2::InstalledPackage installedOnly(L"w2_twin1", L"Main");
+    ASSERT_EQ(0u, installedOnly.result);
+    const std::vector<std::wstring> shipped = {L"Page Vendor Alpha", L" 1.01.0", L"Page Vendor Beta", L" 1.01.0"};
     for (const Case& c : cases)
     {
         Open({L"w2_alpha", L"w2_beta"});
@@ -31,8 +35,7 @@ TEST_F(PageTest, WelcomeByFolderKind)
             EXPECT_EQ(c.list, ::IsWindowVisible(Item(IDC_PAGES_DETAILS_BUTTON)) != FALSE) << c.what;
             if (c.list)
             {
-                const std::vector<std::wstring> rows = w2::ListRows(Item(IDC_PAGES_GROUP_LIST));
-                EXPECT_EQ(4u, rows.size()) << c.what;
+                EXPECT_EQ(shipped, w2::ListRows(Item(IDC_PAGES_GROUP_LIST))) << c.what;
                 EXPECT_GT(::SendMessageW(Item(IDC_PAGES_GROUP_LIST), LB_GETHORIZONTALEXTENT, 0, 0), 0);
             }
             EXPECT_EQ(c.next, static_cast<CPropertyPage*>(wizard->GetPage(kWelcome))->OnWizardNext()) << c.what;
@@ -43,7 +46,7 @@ TEST_F(PageTest, WelcomeByFolderKind)
             // Coming back rebuilds the list instead of adding to it.
             if (c.list)
             {
-                EXPECT_EQ(4u, w2::ListRows(Item(IDC_PAGES_GROUP_LIST)).size());
+                EXPECT_EQ(shipped, w2::ListRows(Item(IDC_PAGES_GROUP_LIST)));
             }
         }});
         TearDown();
@@ -88,6 +91,44 @@ TEST_F(PageTest, LicenceButtonsFollowTheRadios)
     script.push_back([&] { EXPECT_TRUE(NextEnabled()); });
     w2::RunSheet(*wizard, script);
     ::SetThreadLocale(saved);
+}
+
+// The agreement in the thread locale's language; a language without its
+// file shows an empty agreement, not another language's.
+TEST_F(PageTest, LicenceFileByThreadLocale)
+{
+    struct Case
+    {
+        LCID locale;
+        const wchar_t* text;   // empty: an empty view
+    };
+    const Case cases[] = {{1031, L"Test agreement DEU"}, {1036, L""}};
+    const LCID saved = ::GetThreadLocale();
+    for (const Case& c : cases)
+    {
+        Open({L"w2_alpha"});
+        ::CreateDirectoryW((dist->root + L"License").c_str(), NULL);
+        for (const char* language : {"ENU", "DEU"})
+        {
+            const std::string rtf = std::string("{\\rtf1\\ansi Test agreement ") + language + "\\par}";
+            const std::wstring path = dist->root + L"License\\license_" + std::wstring(language, language + 3) + L".rtf";
+            HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+            DWORD written = 0;
+            ::WriteFile(file, rtf.data(), static_cast<DWORD>(rtf.size()), &written, NULL);
+            ::CloseHandle(file);
+        }
+        SetProgramPathOverride((dist->root + L"Quandel.exe").c_str());
+        ::SetThreadLocale(c.locale);
+        std::wstring shown = L"(not read)";
+        w2::RunSheet(*wizard, {[&] { wizard->SetActivePage(kLicence); },
+                               [&] { shown = w2::TextOf(Item(IDC_PAGES_AGREEMENT)); }});
+        ::SetThreadLocale(saved);
+        if (*c.text)
+            EXPECT_NE(std::wstring::npos, shown.find(c.text)) << c.locale << ": " << shown.c_str();
+        else
+            EXPECT_EQ(L"", shown) << c.locale;
+        TearDown();
+    }
 }
 
 TEST_F(PageTest, SummaryByActionAndKind)
@@ -148,6 +189,101 @@ TEST_F(PageTest, SummaryByActionAndKind)
         script.push_back([&, c] { EXPECT_EQ(S(IDS_PAGES_NEXT), NextText()) << c.what; });
     }
     w2::RunSheet(*wizard, script);
+}
+
+// The summary tree as text: "group: module module", one entry per group.
+std::vector<std::wstring> TreeText(HWND tree)
+{
+    auto next = [tree](UINT relation, HTREEITEM item) {
+        return reinterpret_cast<HTREEITEM>(
+            ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+    };
+    auto text = [tree](HTREEITEM item) {
+        wchar_t buffer[256] = L"";
+        TVITEMW data = {};
+        data.mask = TVIF_TEXT;
+        data.hItem = item;
+        data.pszText = buffer;
+        data.cchTextMax = 256;
+        ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+        return std::wstring(buffer);
+    };
+    std::vector<std::wstring> groups;
+    for (HTREEITEM group = next(TVGN_ROOT, NULL); group != NULL; group = next(TVGN_NEXT, group))
+    {
+        std::wstring line = text(group) + L":";
+        for (HTREEITEM module = next(TVGN_CHILD, group); module != NULL; module = next(TVGN_NEXT, module))
+            line += L" " + text(module);
+        groups.push_back(line);
+    }
+    return groups;
+}
+
+// Removals over installed groups: alpha (all modules) ships beside the
+// program, beta (one module) does not.
+TEST_F(PageTest, SummaryOfRemovalsListsWhatTheRunRemoves)
+{
+    w2::InstalledPackage alpha(L"w2_alpha", L"Main,ModA,ModB,ModC");
+    w2::InstalledPackage beta(L"w2_beta", L"Main,ModA");
+    ASSERT_EQ(0u, alpha.result);
+    ASSERT_EQ(0u, beta.result);
+    Open({L"w2_alpha"});
+    struct Case
+    {
+        int kind;
+        std::vector<std::wstring> tree;
+    };
+    const std::vector<std::wstring> everything = {L"Alpha: AL-1 AL-2 AL-3", L"Beta: BE-1"};
+    const Case cases[] = {
+        {REMOVAL_KIND_GROUPS, {L"Alpha: AL-1 AL-2 AL-3"}},
+        {REMOVAL_KIND_ALL, everything},
+        // An unknown kind removes everything, as the installing page runs it.
+        {7, everything},
+    };
+    std::vector<std::function<void()>> script;
+    for (const Case& c : cases)
+    {
+        script.push_back([&, c] {
+            wizard->SetAction(WIZARD_ACTION_REMOVE);
+            wizard->SetRemovalKind(c.kind);
+            wizard->SetActivePage(kSummary);
+        });
+        script.push_back([&, c] {
+            EXPECT_EQ(c.tree, TreeText(Item(IDC_PAGES_SUMMARY_TREE))) << c.kind;
+            EXPECT_EQ(S(IDS_PAGES_SUMMARY_REMOVE), w2::TextOf(Item(IDC_PAGES_SUMMARY_TEXT))) << c.kind;
+            wizard->SetActivePage(kWelcome);
+        });
+    }
+    w2::RunSheet(*wizard, script);
+}
+
+// A removal with nothing to list names the installed core version, or the
+// setup program's without a core package.
+TEST_F(PageTest, SummaryOfAnEmptyRemovalNamesTheInstalledVersion)
+{
+    struct Case
+    {
+        const wchar_t* installed;
+        const wchar_t* version;
+    };
+    const Case cases[] = {{L"w2_core", L"3.00.4"}, {L"w2_setup", L"1.00.2"}};
+    for (const Case& c : cases)
+    {
+        w2::InstalledPackage package(c.installed, L"Main");
+        ASSERT_EQ(0u, package.result) << c.installed;
+        Open({});
+        w2::RunSheet(*wizard, {[&] {
+            wizard->SetAction(WIZARD_ACTION_REMOVE);
+            wizard->SetRemovalKind(REMOVAL_KIND_ALL);
+            wizard->SetActivePage(kSummary);
+        },
+                               [&] {
+            EXPECT_EQ(S(IDS_PAGES_SUMMARY_NOTHING) + c.version, w2::TextOf(Item(IDC_PAGES_SUMMARY_TEXT)))
+                << c.installed;
+            EXPECT_FALSE(::IsWindowVisible(Item(IDC_PAGES_SUMMARY_TREE))) << c.installed;
+        }});
+        TearDown();
+    }
 }
 
 TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
