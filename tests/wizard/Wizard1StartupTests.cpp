@@ -8,6 +8,7 @@
 #include "engine/MPILoadMSIDll.h"
 #include "framework/PropertySheet.h"
 #include "setup/service/QuandelSrv.h"
+#include "setup/wizard/QuandelLanguageDlg.h"
 #include "setup/wizard/QuandelWizard.h"
 #include "support/ResourceDllManager.h"
 #include "ids_wizard.h"
@@ -119,46 +120,101 @@ TEST_F(Wizard1Startup, LanguageDialogCancelEndsWithoutWizard)
     EXPECT_FALSE(view.shown);
 }
 
+// Choosing a language in the dialog: with a library the dialog switches to
+// it; without one (Spanish) the selection moves and the texts stay. OK
+// applies the choice to the service, the thread locale and the C runtime.
 TEST_F(Wizard1Startup, LanguageDialogSwitchesLibraryAndAppliesLocale)
 {
-    SetThreadLocale(1036);
-    Wizard1TestApp& app = TheTestApp();
-    app.commandLine = L"Quandel.exe /SLP";
-    WizardView view;
-    app.wizardScript = ObserveAndCancel(view);
-    std::wstring selectedAtOpen, promptAfterSwitch, germanName;
-    Later([&] {
-        HWND dialog = FindThreadDialogWith(IDC_WZ_LANG_COMBO);
-        ASSERT_NE(nullptr, dialog);
-        HWND combo = ::GetDlgItem(dialog, IDC_WZ_LANG_COMBO);
-        int sel = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        EXPECT_EQ(1036, static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, sel, 0)));
-        // Choose German: the dialog's texts come from the German library.
-        int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-        EXPECT_EQ(9, count);
-        int german = -1;
-        for (int i = 0; i < count; ++i)
-            if (::SendMessageW(combo, CB_GETITEMDATA, i, 0) == 1031)
-                german = i;
-        ASSERT_GE(german, 0);
-        ::SendMessageW(combo, CB_SETCURSEL, german, 0);
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WZ_LANG_COMBO, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-        wchar_t text[512] = L"";
-        ::GetDlgItemTextW(dialog, IDC_WZ_LANG_PROMPT, text, 512);
-        promptAfterSwitch = text;
-        EXPECT_EQ(german, static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0)));
-        ::SendMessageW(combo, CB_GETLBTEXT, german, reinterpret_cast<LPARAM>(text));
-        germanName = text;
-        ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    EXPECT_FALSE(app.RunInitInstance());
-    EXPECT_EQ(L"Wählen Sie die Sprache, in der das Setup Sie durch die Installation führt:", promptAfterSwitch);
-    EXPECT_EQ(L"Deutsch", germanName);
-    ASSERT_TRUE(view.shown);
-    EXPECT_EQ(1031, view.serviceLanguage);
-    EXPECT_EQ(1031, view.resourceLanguage);
-    EXPECT_EQ(1031u, GetThreadLocale());
-    EXPECT_NE(std::string::npos, view.crtLocale.find("German")) << view.crtLocale;
+    struct Case
+    {
+        int language;
+        const wchar_t* prompt;      // the dialog's text after the choice
+        const wchar_t* name;        // the chosen row's name after the choice
+        int resourceLanguage;       // the library the wizard then uses
+        const char* crtLanguage;
+    };
+    const Case cases[] = {
+        {1031, L"Wählen Sie die Sprache, in der das Setup Sie durch die Installation führt:", L"Deutsch", 1031,
+         "German"},
+        {1034, L"Select the language in which Setup guides you through the installation:", L"Spanish", 1033,
+         "Spanish"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        SetThreadLocale(1036);
+        Wizard1TestApp& app = TheTestApp();
+        app.commandLine = L"Quandel.exe /SLP";
+        WizardView view;
+        app.wizardScript = ObserveAndCancel(view);
+        std::wstring promptAfterSwitch, nameAfterSwitch;
+        int chosenRow = -1, selectedAfterSwitch = -2;
+        Later([&] {
+            HWND dialog = FindThreadDialogWith(IDC_WZ_LANG_COMBO);
+            ASSERT_NE(nullptr, dialog);
+            HWND combo = ::GetDlgItem(dialog, IDC_WZ_LANG_COMBO);
+            int sel = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+            EXPECT_EQ(1036, static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, sel, 0)));
+            int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+            EXPECT_EQ(9, count);
+            for (int i = 0; i < count; ++i)
+                if (::SendMessageW(combo, CB_GETITEMDATA, i, 0) == c.language)
+                    chosenRow = i;
+            ASSERT_GE(chosenRow, 0);
+            ::SendMessageW(combo, CB_SETCURSEL, chosenRow, 0);
+            ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_WZ_LANG_COMBO, CBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(combo));
+            wchar_t text[512] = L"";
+            ::GetDlgItemTextW(dialog, IDC_WZ_LANG_PROMPT, text, 512);
+            promptAfterSwitch = text;
+            selectedAfterSwitch = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+            ::SendMessageW(combo, CB_GETLBTEXT, chosenRow, reinterpret_cast<LPARAM>(text));
+            nameAfterSwitch = text;
+            ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
+        EXPECT_FALSE(app.RunInitInstance());
+        EXPECT_EQ(chosenRow, selectedAfterSwitch);
+        EXPECT_EQ(c.prompt, promptAfterSwitch);
+        EXPECT_EQ(c.name, nameAfterSwitch);
+        ASSERT_TRUE(view.shown);
+        EXPECT_EQ(c.language, view.serviceLanguage);
+        EXPECT_EQ(c.resourceLanguage, view.resourceLanguage);
+        EXPECT_EQ(static_cast<LCID>(c.language), GetThreadLocale());
+        EXPECT_NE(std::string::npos, view.crtLocale.find(c.crtLanguage)) << view.crtLocale;
+        // The next case starts from the default library again.
+        COrvoWinApp::GetApp()->SetLanguage(1033);
+        seams.events.clear();
+    }
+}
+
+// The dialog opens on the thread locale's row, or on the first row (1033)
+// for a language it does not list.
+TEST_F(Wizard1Startup, LanguageDialogOpensOnTheThreadLocalesRow)
+{
+    struct Case
+    {
+        LCID threadLocale;
+        int selectedLanguage;
+    };
+    const Case cases[] = {{1036, 1036}, {1043, 1033}};
+    ASSERT_NE(nullptr, CResourceDllManager::GetInstance());   // the dialog's template
+    for (const Case& c : cases) {
+        SetThreadLocale(c.threadLocale);
+        CQuandelLanguageDlg dialog(nullptr, nullptr);
+        int selectedRow = -2, selectedLanguage = 0;
+        Later([&] {
+            HWND window = FindThreadDialogWith(IDC_WZ_LANG_COMBO);
+            ASSERT_NE(nullptr, window);
+            HWND combo = ::GetDlgItem(window, IDC_WZ_LANG_COMBO);
+            selectedRow = static_cast<int>(::SendMessageW(combo, CB_GETCURSEL, 0, 0));
+            selectedLanguage = static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, selectedRow, 0));
+            ::SendMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        });
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());
+        EXPECT_EQ(c.selectedLanguage, selectedLanguage) << c.threadLocale;
+        if (c.selectedLanguage == 1033) {
+            EXPECT_EQ(0, selectedRow) << c.threadLocale;
+        }
+    }
 }
 
 // Refusals before the wizard: one message box with caption 4136, and no wizard.
