@@ -9,6 +9,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/SetupProgramFolder.h"
 #include "support/ResourceDllManager.h"
+#include "ids_pages.h"
 #include "ids_wizard.h"
 
 namespace {
@@ -200,6 +201,51 @@ TEST_F(Wizard1Sheet, MaintenanceRightDoubleClickLeavesRemoveAlone)
     });
 }
 
+// The choices of the maintenance and type pages are set in the bold 9-point
+// font, the welcome and finish titles in the bold 10-point font.
+TEST_F(Wizard1Sheet, ChoicesAndTitlesInTheirFonts)
+{
+    struct Case
+    {
+        int page;
+        std::vector<int> controls;
+        bool title;
+    };
+    const Case cases[] = {
+        {0, {IDC_PAGES_TITLE}, true},
+        {2, {IDC_WZ_MAINT_ADD, IDC_WZ_MAINT_REMOVE, IDC_WZ_MAINT_MODIFY}, false},
+        {6, {IDC_WZ_TYPE_NEWER, IDC_WZ_TYPE_CUSTOM, IDC_WZ_TYPE_MODULES}, false},
+        {7, {IDC_WZ_UNINST_ALL, IDC_WZ_UNINST_GROUPS, IDC_WZ_UNINST_MODULES}, false},
+        {10, {IDC_WZ_FINISH_TITLE}, true},
+    };
+    auto w = MakeWizard();
+    RunSheet(*w, [&] {
+        for (const Case& c : cases) {
+            w->SetActivePage(c.page);
+            Pump();
+            HWND page = reinterpret_cast<HWND>(w->SendMessage(PSM_GETCURRENTPAGEHWND));
+            HDC dc = ::GetDC(page);
+            const int dpi = ::GetDeviceCaps(dc, LOGPIXELSY);
+            ::ReleaseDC(page, dc);
+            // Heights by resolution: 9 point (1 - dpi * 9 / 72) and 10 point (-(dpi * 10 / 72)).
+            int height = 0;
+            if (dpi == 96)
+                height = c.title ? -13 : -11;
+            else if (dpi == 120)
+                height = c.title ? -16 : -14;
+            ASSERT_NE(0, height) << "no expected height at " << dpi << " dots per inch";
+            for (int id : c.controls) {
+                HFONT font = reinterpret_cast<HFONT>(::SendMessageW(PageItem(*w, id), WM_GETFONT, 0, 0));
+                LOGFONTW logFont = {};
+                ASSERT_NE(0, ::GetObjectW(font, sizeof(logFont), &logFont)) << c.page << "/" << id;
+                EXPECT_EQ(FW_BOLD, logFont.lfWeight) << c.page << "/" << id;
+                EXPECT_EQ(height, logFont.lfHeight) << c.page << "/" << id;
+            }
+        }
+        Press(*w, PSBTN_CANCEL);
+    });
+}
+
 TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
 {
     auto w = MakeWizard();
@@ -244,11 +290,14 @@ TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
         bool uncheck;        // the user clears the box before Finish
         int answer;          // to the restart question
         bool asked, restarted, notesOpened;
+        bool revisit = false;   // the user leaves the page and comes back before Finish
     };
     const Case cases[] = {
         {1, 0, false, false, false, IDYES, false, false, false},
         {1, 1, true, true, false, IDYES, false, false, true},
         {1, 2, true, true, true, IDYES, false, false, false},
+        // The box is decided once: coming back keeps the user's choice.
+        {1, 2, true, true, true, IDYES, false, false, false, true},
         {1, 3, true, true, false, IDNO, true, false, true},
         {1, 4, true, true, false, IDYES, true, true, true},
         {2, 0, false, false, false, IDYES, false, false, false},
@@ -272,6 +321,14 @@ TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
             EXPECT_TRUE(SheetButtonEnabled(*w, 12325));
             if (c.uncheck)
                 Click(*w, IDC_WZ_FINISH_NOTES);
+            if (c.revisit) {
+                w->SetActivePage(0);
+                Pump();
+                w->SetActivePage(10);
+                Pump();
+                EXPECT_TRUE((::GetWindowLongW(PageItem(*w, IDC_WZ_FINISH_NOTES), GWL_STYLE) & WS_VISIBLE) != 0);
+                EXPECT_FALSE(Checked(*w, IDC_WZ_FINISH_NOTES));
+            }
             Press(*w, PSBTN_FINISH);
         });
         EXPECT_EQ(ID_WIZFINISH, result);
