@@ -2,12 +2,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/service/QuandelSrv.h"
 #include "ids_wizard.h"
-
-namespace {
-const UINT kWelcomePage = 129;
-const UINT kModuleRemovePage = 144;
-const UINT kSummaryPage = 149;
-}
+#include "ids_pages.h"
 
 BEGIN_MESSAGE_MAP(CQuandelMaintenancePg, CSetupPropertyPageEx)
     ON_WM_RBUTTONDBLCLK()
@@ -63,7 +58,7 @@ void CQuandelMaintenancePg::UpdateButtons()
 
 LRESULT CQuandelMaintenancePg::OnWizardBack()
 {
-    return kWelcomePage;
+    return IDD_PAGES_WELCOME;
 }
 
 LRESULT CQuandelMaintenancePg::OnWizardNext()
@@ -77,12 +72,12 @@ LRESULT CQuandelMaintenancePg::OnWizardNext()
     }
     if (IsDlgButtonChecked(IDC_WZ_MAINT_MODIFY) == BST_CHECKED) {
         wizard->SetAction(WIZARD_ACTION_MODIFY);
-        return kSummaryPage;
+        return IDD_PAGES_SUMMARY;
     }
     LRESULT next = IDD_WZ_UNINSTALL_TYPE;
     if (m_pSrv != nullptr && m_pSrv->IsNewHostInstalled()) {
         wizard->SetRemovalKind(REMOVAL_KIND_MODULES);
-        next = kModuleRemovePage;
+        next = IDD_PAGES_MODULE_REMOVE;
     }
     wizard->SetAction(WIZARD_ACTION_REMOVE);
     return next;

@@ -2,11 +2,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/service/QuandelSrv.h"
 #include "ids_wizard.h"
-
-namespace {
-const UINT kModuleInstallPage = 165;
-const UINT kSummaryPage = 149;
-}
+#include "ids_pages.h"
 
 CQuandelSetupTypePg::CQuandelSetupTypePg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTitle,
                                          UINT nIDHeaderSubTitle)
@@ -56,13 +52,13 @@ LRESULT CQuandelSetupTypePg::OnWizardBack()
 LRESULT CQuandelSetupTypePg::OnWizardNext()
 {
     MPISetupMode type = MPI_MODE_INSTALL_CUSTOM;
-    LRESULT next = kModuleInstallPage;
+    LRESULT next = IDD_PAGES_MODULE_INSTALL;
     if (IsDlgButtonChecked(IDC_WZ_TYPE_NEWER) == BST_CHECKED) {
         type = MPI_MODE_INSTALL_NEWER;
-        next = kSummaryPage;
+        next = IDD_PAGES_SUMMARY;
     } else if (IsDlgButtonChecked(IDC_WZ_TYPE_MODULES) == BST_CHECKED) {
         type = MPI_MODE_INSTALL_MODULES;
-        next = kSummaryPage;
+        next = IDD_PAGES_SUMMARY;
     }
     if (m_pSrv != nullptr)
         m_pSrv->SetSetupType(type);

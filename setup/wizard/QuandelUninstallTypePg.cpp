@@ -2,11 +2,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/service/QuandelSrv.h"
 #include "ids_wizard.h"
-
-namespace {
-const UINT kModuleRemovePage = 144;
-const UINT kSummaryPage = 149;
-}
+#include "ids_pages.h"
 
 CQuandelUninstallTypePg::CQuandelUninstallTypePg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                                  UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
@@ -89,13 +85,13 @@ LRESULT CQuandelUninstallTypePg::OnWizardBack()
 LRESULT CQuandelUninstallTypePg::OnWizardNext()
 {
     int kind = REMOVAL_KIND_MODULES;
-    LRESULT next = kModuleRemovePage;
+    LRESULT next = IDD_PAGES_MODULE_REMOVE;
     if (IsDlgButtonChecked(IDC_WZ_UNINST_GROUPS) != BST_UNCHECKED) {
         kind = REMOVAL_KIND_GROUPS;
-        next = kSummaryPage;
+        next = IDD_PAGES_SUMMARY;
     } else if (IsDlgButtonChecked(IDC_WZ_UNINST_ALL) != BST_UNCHECKED) {
         kind = REMOVAL_KIND_ALL;
-        next = kSummaryPage;
+        next = IDD_PAGES_SUMMARY;
     }
     if (CQuandelWizard* wizard = GetWizard())
         wizard->SetRemovalKind(kind);

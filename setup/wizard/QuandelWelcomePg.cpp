@@ -5,15 +5,11 @@
 #include "setup/service/QuandelGroupMsi.h"
 #include "framework/PropertySheet.h"
 #include "ids_pages.h"
+#include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CQuandelWelcomePg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_DETAILS_BUTTON, &CQuandelWelcomePg::OnDetails)
 END_MESSAGE_MAP()
-
-namespace
-{
-const UINT kMaintenancePage = 141;
-}
 
 CQuandelWelcomePg::CQuandelWelcomePg(CQuandelSrv* pSrv)
     : CSetupPropertyPageEx(IDD_PAGES_WELCOME), m_pSrv(pSrv)
@@ -93,7 +89,7 @@ void CQuandelWelcomePg::FillGroupList()
 
 LRESULT CQuandelWelcomePg::OnWizardNext()
 {
-    return IsRunningFromInstallFolder() ? kMaintenancePage : IDD_PAGES_LICENSE;
+    return IsRunningFromInstallFolder() ? IDD_WZ_MAINTENANCE : IDD_PAGES_LICENSE;
 }
 
 void CQuandelWelcomePg::OnDetails()

@@ -11,6 +11,8 @@
 #include "setup/wizard/SetupModuleBeginInstallPg.h"
 #include "setup/wizard/SetupModuleInstallPg.h"
 #include "setup/wizard/SetupModuleRemovePg.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 
 IMPLEMENT_DYNAMIC(CQuandelWizard, CPropertySheet)
 
@@ -38,15 +40,19 @@ void CQuandelWizard::Construct(CQuandelSrv* pSrv)
     m_psh.dwFlags &= ~PSH_HASHELP;
 
     AddPage(new CQuandelWelcomePg(pSrv));
-    AddPage(new CQuandelLicensePg(133, 0, 103, 104));
-    AddPage(new CQuandelMaintenancePg(pSrv, 141, 0, 111, 112));
-    AddPage(new CSetupModifyPg(159, 0, 147, 146));
-    AddPage(new CSetupModuleRemovePg(pSrv, 144, 0, 113, 114));
-    AddPage(new CSetupModuleInstallPg(pSrv, 165, 0, 107, 108));
-    AddPage(new CQuandelSetupTypePg(pSrv, 136, 0, 109, 110));
-    AddPage(new CQuandelUninstallTypePg(pSrv, 104, 0, 220, 221));
-    AddPage(new CSetupModuleBeginInstallPg(pSrv, 149, 0, 120, 121));
-    AddPage(new CSetupInstallingPg(pSrv, 154, 0, 125, 126));
+    AddPage(new CQuandelLicensePg(IDD_PAGES_LICENSE, 0, IDS_WZ_LICENSE_TITLE, IDS_WZ_LICENSE_SUBTITLE));
+    AddPage(new CQuandelMaintenancePg(pSrv, IDD_WZ_MAINTENANCE, 0, IDS_WZ_MAINTENANCE_TITLE,
+                                      IDS_WZ_MAINTENANCE_SUBTITLE));
+    AddPage(new CSetupModifyPg(IDD_PAGES_MODIFY, 0, IDS_WZ_MODIFY_TITLE, IDS_WZ_MODIFY_SUBTITLE));
+    AddPage(new CSetupModuleRemovePg(pSrv, IDD_PAGES_MODULE_REMOVE, 0, IDS_WZ_MODULE_REMOVE_TITLE,
+                                     IDS_WZ_MODULE_REMOVE_SUBTITLE));
+    AddPage(new CSetupModuleInstallPg(pSrv, IDD_PAGES_MODULE_INSTALL, 0, IDS_WZ_MODULE_INSTALL_TITLE,
+                                      IDS_WZ_MODULE_INSTALL_SUBTITLE));
+    AddPage(new CQuandelSetupTypePg(pSrv, IDD_WZ_SETUP_TYPE, 0, IDS_WZ_SETUP_TYPE_TITLE, IDS_WZ_SETUP_TYPE_SUBTITLE));
+    AddPage(new CQuandelUninstallTypePg(pSrv, IDD_WZ_UNINSTALL_TYPE, 0, IDS_WZ_UNINSTALL_TYPE_TITLE,
+                                        IDS_WZ_UNINSTALL_TYPE_SUBTITLE));
+    AddPage(new CSetupModuleBeginInstallPg(pSrv, IDD_PAGES_SUMMARY, 0, IDS_WZ_SUMMARY_TITLE, IDS_WZ_SUMMARY_SUBTITLE));
+    AddPage(new CSetupInstallingPg(pSrv, IDD_WZ_INSTALLING, 0, IDS_WZ_INSTALLING_TITLE, IDS_WZ_INSTALLING_SUBTITLE));
     AddPage(new CQuandelFinishPg());
 }
 

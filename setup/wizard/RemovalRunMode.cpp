@@ -1,12 +1,13 @@
 #include "setup/wizard/RemovalRunMode.h"
+#include "setup/wizard/QuandelWizard.h"
 
 MPISetupMode GetRemovalRunMode(int removalKind)
 {
     switch (removalKind)
     {
-    case 0:
+    case REMOVAL_KIND_MODULES:
         return MPI_MODE_REMOVE_MODULES;
-    case 1:
+    case REMOVAL_KIND_GROUPS:
         return MPI_MODE_REMOVE_GROUPS;
     default:
         return MPI_MODE_REMOVE_ALL;

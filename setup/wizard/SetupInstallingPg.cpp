@@ -15,8 +15,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const UINT kFinishPage = 160;
-
 // The progress bar is bound like any control when it is a window class of
 // the layer, else by its handle.
 template <typename Ctrl>
@@ -155,7 +153,7 @@ BOOL CSetupInstallingPg::OnQueryCancel()
 
 LRESULT CSetupInstallingPg::OnWizardNext()
 {
-    return kFinishPage;
+    return IDD_WZ_FINISH;
 }
 
 void CSetupInstallingPg::AddLogLine(const wchar_t* text)

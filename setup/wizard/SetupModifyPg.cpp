@@ -1,5 +1,6 @@
 #include "setup/wizard/SetupModifyPg.h"
 #include "ids_pages.h"
+#include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CSetupModifyPg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_DISKSPACE_BUTTON, &CSetupModifyPg::OnDiskSpace)
@@ -8,11 +9,6 @@ BEGIN_MESSAGE_MAP(CSetupModifyPg, CSetupPropertyPageEx)
     ON_COMMAND_RANGE(32771, 32771, &CSetupModifyPg::OnUpdateSpaceCommand)
     ON_COMMAND_RANGE(32773, 32775, &CSetupModifyPg::OnUpdateSpaceCommand)
 END_MESSAGE_MAP()
-
-namespace
-{
-const UINT kMaintenancePage = 141;
-}
 
 CSetupModifyPg::CSetupModifyPg(UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
     : CSetupPropertyPageEx(nIDTemplate, nIDCaption, nIDHeaderTitle, nIDHeaderSubTitle)
@@ -36,7 +32,7 @@ BOOL CSetupModifyPg::OnInitDialog()
 
 LRESULT CSetupModifyPg::OnWizardBack()
 {
-    return kMaintenancePage;
+    return IDD_WZ_MAINTENANCE;
 }
 
 LRESULT CSetupModifyPg::OnWizardNext()

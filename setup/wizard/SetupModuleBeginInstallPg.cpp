@@ -5,20 +5,11 @@
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "ids_pages.h"
+#include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CSetupModuleBeginInstallPg, CSetupPropertyPageEx)
     ON_NOTIFY(TVN_SELCHANGEDW, IDC_PAGES_SUMMARY_TREE, &CSetupModuleBeginInstallPg::ShowSelectedDetails)
 END_MESSAGE_MAP()
-
-namespace
-{
-const int kActionInstall = 1;
-const int kActionModify = 2;
-const int kActionRemove = 3;
-const UINT kNextButton = 12324;
-const UINT kSetupTypePage = 136;
-const UINT kUninstallTypePage = 104;
-}
 
 CSetupModuleBeginInstallPg::CSetupModuleBeginInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                                        UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
@@ -47,13 +38,13 @@ BOOL CSetupModuleBeginInstallPg::OnInitDialog()
 int CSetupModuleBeginInstallPg::GetAction()
 {
     CQuandelWizard* wizard = GetWizard();
-    return wizard != NULL ? wizard->GetAction() : 0;
+    return wizard != NULL ? wizard->GetAction() : WIZARD_ACTION_NONE;
 }
 
 static void SetNextButtonText(CWnd* page, UINT id)
 {
     CWnd* sheet = page->GetParent();
-    CWnd* next = sheet != NULL ? sheet->GetDlgItem(kNextButton) : NULL;
+    CWnd* next = sheet != NULL ? sheet->GetDlgItem(ID_WIZNEXT) : NULL;
     if (next == NULL)
         return;
     CString text;
@@ -68,14 +59,14 @@ BOOL CSetupModuleBeginInstallPg::OnSetActive()
     UINT introText = IDS_PAGES_INTRO_INSTALL;
     UINT summaryText = IDS_PAGES_SUMMARY_INSTALL;
     int detailsMode = 1;
-    if (action == kActionRemove)
+    if (action == WIZARD_ACTION_REMOVE)
     {
         nextText = IDS_PAGES_NEXT_REMOVE;
         introText = IDS_PAGES_INTRO_REMOVE;
         summaryText = IDS_PAGES_SUMMARY_REMOVE;
         detailsMode = 0;
     }
-    else if (action == kActionModify)
+    else if (action == WIZARD_ACTION_MODIFY)
     {
         nextText = IDS_PAGES_NEXT_MODIFY;
         introText = IDS_PAGES_INTRO_MODIFY;
@@ -90,7 +81,7 @@ BOOL CSetupModuleBeginInstallPg::OnSetActive()
 
     FillTree();
 
-    if (m_Tree.GetFirstVisibleItem() == NULL && action == kActionRemove)
+    if (m_Tree.GetFirstVisibleItem() == NULL && action == WIZARD_ACTION_REMOVE)
     {
         // Nothing to remove: say so, with the installed core version.
         m_Tree.DeleteAllItems();
@@ -147,19 +138,19 @@ void CSetupModuleBeginInstallPg::FillTree()
     const int action = GetAction();
     MPISetupMode mode;
     int source;
-    if (action == kActionRemove)
+    if (action == WIZARD_ACTION_REMOVE)
     {
         CQuandelWizard* wizard = GetWizard();
-        mode = GetRemovalRunMode(wizard != NULL ? wizard->GetRemovalKind() : 2);
+        mode = GetRemovalRunMode(wizard != NULL ? wizard->GetRemovalKind() : REMOVAL_KIND_ALL);
         source = 1;
     }
-    else if (action == kActionInstall)
+    else if (action == WIZARD_ACTION_INSTALL)
     {
         // What the install run will do in the chosen setup type.
         mode = m_pSrv->GetRunMode();
         source = 0;
     }
-    else if (action == kActionModify)
+    else if (action == WIZARD_ACTION_MODIFY)
     {
         mode = MPI_MODE_INSTALL_NEWER;
         source = 0;
@@ -195,9 +186,9 @@ void CSetupModuleBeginInstallPg::FillTree()
 void CSetupModuleBeginInstallPg::ShowItemDetails(HTREEITEM item)
 {
     const int action = GetAction();
-    if (action == 0)
+    if (action == WIZARD_ACTION_NONE)
         return;
-    const int source = action == kActionRemove ? 1 : 0;
+    const int source = action == WIZARD_ACTION_REMOVE ? 1 : 0;
     if (item == NULL)
         m_DetailsList.ShowNothing();
     else
@@ -223,12 +214,12 @@ LRESULT CSetupModuleBeginInstallPg::OnWizardBack()
     CQuandelWizard* wizard = GetWizard();
     switch (GetAction())
     {
-    case kActionInstall:
-        return (m_pSrv != NULL && m_pSrv->IsCustomSetup()) ? IDD_PAGES_MODULE_INSTALL : kSetupTypePage;
-    case kActionModify:
+    case WIZARD_ACTION_INSTALL:
+        return (m_pSrv != NULL && m_pSrv->IsCustomSetup()) ? IDD_PAGES_MODULE_INSTALL : IDD_WZ_SETUP_TYPE;
+    case WIZARD_ACTION_MODIFY:
         return IDD_PAGES_MODIFY;
-    case kActionRemove:
-        return (wizard != NULL && wizard->GetRemovalKind() != 0) ? kUninstallTypePage : IDD_PAGES_MODULE_REMOVE;
+    case WIZARD_ACTION_REMOVE:
+        return (wizard != NULL && wizard->GetRemovalKind() != REMOVAL_KIND_MODULES) ? IDD_WZ_UNINSTALL_TYPE : IDD_PAGES_MODULE_REMOVE;
     default:
         return 0;
     }

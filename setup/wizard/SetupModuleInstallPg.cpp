@@ -6,6 +6,7 @@
 #include "setup/service/QuandelModule.h"
 #include "ids_pages.h"
 #include <math.h>
+#include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CSetupModuleInstallPg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_UNCHECK_ALL, &CSetupModuleInstallPg::OnUncheckAll)
@@ -13,12 +14,6 @@ BEGIN_MESSAGE_MAP(CSetupModuleInstallPg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_DISKSPACE_BUTTON, &CSetupModuleInstallPg::OnDiskSpace)
     ON_LBN_SELCHANGE(IDC_PAGES_INSTALL_TREE, &CSetupModuleInstallPg::OnTreeSelChange)
 END_MESSAGE_MAP()
-
-namespace
-{
-const UINT kBackButton = 12323;
-const UINT kSetupTypePage = 136;
-}
 
 CSetupModuleInstallPg::CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                              UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
@@ -63,7 +58,7 @@ BOOL CSetupModuleInstallPg::OnInitDialog()
 void CSetupModuleInstallPg::CreateDiskSpaceButton()
 {
     CWnd* sheet = GetParent();
-    CWnd* back = sheet != NULL ? sheet->GetDlgItem(kBackButton) : NULL;
+    CWnd* back = sheet != NULL ? sheet->GetDlgItem(ID_WIZBACK) : NULL;
     CWnd* cancel = sheet != NULL ? sheet->GetDlgItem(IDCANCEL) : NULL;
     if (back == NULL || cancel == NULL || m_DiskSpaceButton.GetSafeHwnd() != NULL)
         return;
@@ -188,7 +183,7 @@ BOOL CSetupModuleInstallPg::PreTranslateMessage(MSG* pMsg)
 LRESULT CSetupModuleInstallPg::OnWizardBack()
 {
     ApplySelections();
-    return kSetupTypePage;
+    return IDD_WZ_SETUP_TYPE;
 }
 
 LRESULT CSetupModuleInstallPg::OnWizardNext()

@@ -4,18 +4,13 @@
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "ids_pages.h"
+#include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CSetupModuleRemovePg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_UNCHECK_ALL, &CSetupModuleRemovePg::OnUncheckAll)
     ON_BN_CLICKED(IDC_PAGES_CHECK_ALL, &CSetupModuleRemovePg::OnCheckAll)
     ON_LBN_SELCHANGE(IDC_PAGES_REMOVE_TREE, &CSetupModuleRemovePg::OnTreeSelChange)
 END_MESSAGE_MAP()
-
-namespace
-{
-const UINT kMaintenancePage = 141;
-const UINT kUninstallTypePage = 104;
-}
 
 CSetupModuleRemovePg::CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                            UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)
@@ -180,7 +175,7 @@ BOOL CSetupModuleRemovePg::PreTranslateMessage(MSG* pMsg)
 LRESULT CSetupModuleRemovePg::OnWizardBack()
 {
     ApplyChecks();
-    return (m_pSrv != NULL && m_pSrv->IsNewHostInstalled()) ? kMaintenancePage : kUninstallTypePage;
+    return (m_pSrv != NULL && m_pSrv->IsNewHostInstalled()) ? IDD_WZ_MAINTENANCE : IDD_WZ_UNINSTALL_TYPE;
 }
 
 LRESULT CSetupModuleRemovePg::OnWizardNext()
