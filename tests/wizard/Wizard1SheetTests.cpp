@@ -16,9 +16,6 @@ namespace {
 
 const wchar_t kInstalledCopy[] = L"C:\\Program Files\\Ternwick Software\\Pelmora\\Module Profiles\\Install\\Quandel.exe";
 const wchar_t kHost13[] = L"{A1D30000-1AF1-4000-8000-000000001AF1}";
-const int kLicenceAccept = 1006;
-const int kNextButton = 12324;
-const int kBackButton = 12323;
 
 class Wizard1Sheet : public testing::Test
 {
@@ -99,66 +96,66 @@ TEST_F(Wizard1Sheet, RoadsFromDistributionFolder)
     auto w = MakeWizard();
     CQuandelSrv* srv = w->GetService();
     RunSheet(*w, [&] {
-        EXPECT_EQ(129, ActiveTemplate(*w));
-        EXPECT_EQ(0, w->GetAction());
-        Walk(*w, {{Step::NEXT, 0, 133, 0, -1},
-                  {Step::CLICK, kLicenceAccept, 133, 0, -1},
-                  {Step::NEXT, 0, 141, 0, -1}});
+        EXPECT_EQ(IDD_PAGES_WELCOME, ActiveTemplate(*w));
+        EXPECT_EQ(WIZARD_ACTION_NONE, w->GetAction());
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_LICENSE, WIZARD_ACTION_NONE, -1},
+                  {Step::CLICK, IDC_PAGES_ACCEPT, IDD_PAGES_LICENSE, WIZARD_ACTION_NONE, -1},
+                  {Step::NEXT, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_NONE, -1}});
         // From a distribution folder adding is offered and chosen.
         EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_ADD));
         EXPECT_TRUE(Enabled(*w, IDC_WZ_MAINT_ADD));
         Walk(*w, {// install: setup types 0 and 2
-                  {Step::NEXT, 0, 136, 1, -1},
-                  {Step::BACK, 0, 141, 1, -1},
-                  {Step::NEXT, 0, 136, 1, -1}});
+                  {Step::NEXT, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::NEXT, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_TYPE_NEWER));
-        Walk(*w, {{Step::NEXT, 0, 149, 1, -1}});
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_INSTALL, -1}});
         EXPECT_EQ(MPI_MODE_INSTALL_NEWER, srv->GetSetupType());
-        Walk(*w, {{Step::BACK, 0, 136, 1, -1},
-                  {Step::CLICK, IDC_WZ_TYPE_MODULES, 136, 1, -1},
-                  {Step::NEXT, 0, 149, 1, -1}});
+        Walk(*w, {{Step::BACK, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::CLICK, IDC_WZ_TYPE_MODULES, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_INSTALL, -1}});
         EXPECT_EQ(MPI_MODE_INSTALL_MODULES, srv->GetSetupType());
-        Walk(*w, {{Step::BACK, 0, 136, 1, -1},
-                  {Step::CLICK, IDC_WZ_TYPE_CUSTOM, 136, 1, -1},
-                  {Step::NEXT, 0, 165, 1, -1}});
+        Walk(*w, {{Step::BACK, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::CLICK, IDC_WZ_TYPE_CUSTOM, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::NEXT, 0, IDD_PAGES_MODULE_INSTALL, WIZARD_ACTION_INSTALL, -1}});
         EXPECT_EQ(MPI_MODE_INSTALL_CUSTOM, srv->GetSetupType());
-        Walk(*w, {{Step::BACK, 0, 136, 1, -1}});
+        Walk(*w, {{Step::BACK, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_TYPE_CUSTOM));
-        Walk(*w, {{Step::NEXT, 0, 165, 1, -1},
-                  {Step::NEXT, 0, 149, 1, -1},
-                  {Step::BACK, 0, 165, 1, -1},
-                  {Step::BACK, 0, 136, 1, -1},
-                  {Step::BACK, 0, 141, 1, -1},
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_MODULE_INSTALL, WIZARD_ACTION_INSTALL, -1},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_INSTALL, -1},
+                  {Step::BACK, 0, IDD_PAGES_MODULE_INSTALL, WIZARD_ACTION_INSTALL, -1},
+                  {Step::BACK, 0, IDD_WZ_SETUP_TYPE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_INSTALL, -1},
                   // modify: summary, modify page and back
-                  {Step::CLICK, IDC_WZ_MAINT_MODIFY, 141, 1, -1},
-                  {Step::NEXT, 0, 149, 2, -1},
-                  {Step::BACK, 0, 159, 2, -1},
-                  {Step::NEXT, 0, 149, 2, -1},
-                  {Step::BACK, 0, 159, 2, -1},
-                  {Step::BACK, 0, 141, 2, -1},
+                  {Step::CLICK, IDC_WZ_MAINT_MODIFY, IDD_WZ_MAINTENANCE, WIZARD_ACTION_INSTALL, -1},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_MODIFY, -1},
+                  {Step::BACK, 0, IDD_PAGES_MODIFY, WIZARD_ACTION_MODIFY, -1},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_MODIFY, -1},
+                  {Step::BACK, 0, IDD_PAGES_MODIFY, WIZARD_ACTION_MODIFY, -1},
+                  {Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_MODIFY, -1},
                   // remove without a newer host: the uninstall-type page
-                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, 141, 2, -1},
-                  {Step::NEXT, 0, 104, 3, 1}});
+                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, IDD_WZ_MAINTENANCE, WIZARD_ACTION_MODIFY, -1},
+                  {Step::NEXT, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_GROUPS}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_GROUPS));
         EXPECT_TRUE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
         EXPECT_TRUE(Enabled(*w, IDC_WZ_UNINST_GROUPS_TEXT));
-        Walk(*w, {{Step::NEXT, 0, 149, 3, 1},
-                  {Step::BACK, 0, 104, 3, 1},
-                  {Step::CLICK, IDC_WZ_UNINST_ALL, 104, 3, -1},
-                  {Step::NEXT, 0, 149, 3, 2},
-                  {Step::BACK, 0, 104, 3, 2}});
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_REMOVE, REMOVAL_KIND_GROUPS},
+                  {Step::BACK, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_GROUPS},
+                  {Step::CLICK, IDC_WZ_UNINST_ALL, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, -1},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL},
+                  {Step::BACK, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_ALL));
-        Walk(*w, {{Step::CLICK, IDC_WZ_UNINST_MODULES, 104, 3, -1},
-                  {Step::NEXT, 0, 144, 3, 0},
-                  {Step::BACK, 0, 104, 3, 0}});
+        Walk(*w, {{Step::CLICK, IDC_WZ_UNINST_MODULES, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, -1},
+                  {Step::NEXT, 0, IDD_PAGES_MODULE_REMOVE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::BACK, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_MODULES));
-        Walk(*w, {{Step::NEXT, 0, 144, 3, 0},
-                  {Step::NEXT, 0, 149, 3, 0},
-                  {Step::BACK, 0, 144, 3, 0},
-                  {Step::BACK, 0, 104, 3, 0},
-                  {Step::BACK, 0, 141, 3, 0},
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_MODULE_REMOVE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::NEXT, 0, IDD_PAGES_SUMMARY, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::BACK, 0, IDD_PAGES_MODULE_REMOVE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::BACK, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
                   // Back from the maintenance page skips the licence page.
-                  {Step::BACK, 0, 129, 3, 0}});
+                  {Step::BACK, 0, IDD_PAGES_WELCOME, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES}});
         Press(*w, PSBTN_CANCEL);
     });
 }
@@ -168,15 +165,16 @@ TEST_F(Wizard1Sheet, RoadsFromInstalledCopy)
     SetProgramPathOverride(kInstalledCopy);
     auto w = MakeWizard();
     RunSheet(*w, [&] {
-        Walk(*w, {{Step::NEXT, 0, 141, 0, -1}});
+        Walk(*w, {{Step::NEXT, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_NONE, -1}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_REMOVE));
         EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_ADD));
         EXPECT_FALSE(Enabled(*w, IDC_WZ_MAINT_ADD));
-        Walk(*w, {{Step::NEXT, 0, 104, 3, 2}});
+        Walk(*w, {{Step::NEXT, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL}});
         EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_ALL));
         EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
         EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS_TEXT));
-        Walk(*w, {{Step::BACK, 0, 141, 3, 2}, {Step::BACK, 0, 129, 3, 2}});
+        Walk(*w, {{Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL},
+                  {Step::BACK, 0, IDD_PAGES_WELCOME, WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL}});
         Press(*w, PSBTN_CANCEL);
     });
 }
@@ -187,7 +185,7 @@ TEST_F(Wizard1Sheet, MaintenanceRightDoubleClickLeavesRemoveAlone)
     RunSheet(*w, [&] {
         w->SetActivePage(2);
         Pump();
-        ASSERT_EQ(141, ActiveTemplate(*w));
+        ASSERT_EQ(IDD_WZ_MAINTENANCE, ActiveTemplate(*w));
         Click(*w, IDC_WZ_MAINT_MODIFY);
         HWND page = ::GetParent(PageItem(*w, IDC_WZ_MAINT_ADD));
         ::SendMessageW(page, WM_RBUTTONDBLCLK, MK_RBUTTON, MAKELPARAM(20, 20));
@@ -196,7 +194,7 @@ TEST_F(Wizard1Sheet, MaintenanceRightDoubleClickLeavesRemoveAlone)
         EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_ADD));
         EXPECT_FALSE(Checked(*w, IDC_WZ_MAINT_MODIFY));
         EXPECT_TRUE(Checked(*w, IDC_WZ_MAINT_REMOVE));
-        Walk(*w, {{Step::NEXT, 0, 104, 3, -1}});
+        Walk(*w, {{Step::NEXT, 0, IDD_WZ_UNINSTALL_TYPE, WIZARD_ACTION_REMOVE, -1}});
         Press(*w, PSBTN_CANCEL);
     });
 }
@@ -261,10 +259,10 @@ TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
         EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_BIG, 0)));
         EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_SMALL, 0)));
         Press(*w, PSBTN_NEXT);
-        ASSERT_EQ(133, ActiveTemplate(*w));
+        ASSERT_EQ(IDD_PAGES_LICENSE, ActiveTemplate(*w));
         seams.boxAnswer = IDNO;
         Press(*w, PSBTN_CANCEL);
-        EXPECT_EQ(133, ActiveTemplate(*w));
+        EXPECT_EQ(IDD_PAGES_LICENSE, ActiveTemplate(*w));
         ASSERT_EQ(1, seams.Count(L"box"));
         const SeamEvent* box = seams.Last(L"box");
         EXPECT_EQ(ResourceString(164), box->text);
@@ -293,17 +291,17 @@ TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
         bool revisit = false;   // the user leaves the page and comes back before Finish
     };
     const Case cases[] = {
-        {1, 0, false, false, false, IDYES, false, false, false},
-        {1, 1, true, true, false, IDYES, false, false, true},
-        {1, 2, true, true, true, IDYES, false, false, false},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_NONE, false, false, false, IDYES, false, false, false},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_PARTIAL, true, true, false, IDYES, false, false, true},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_COMPLETE, true, true, true, IDYES, false, false, false},
         // The box is decided once: coming back keeps the user's choice.
-        {1, 2, true, true, true, IDYES, false, false, false, true},
-        {1, 3, true, true, false, IDNO, true, false, true},
-        {1, 4, true, true, false, IDYES, true, true, true},
-        {2, 0, false, false, false, IDYES, false, false, false},
-        {3, 2, false, false, false, IDYES, false, false, false},
-        {3, 3, false, false, false, IDYES, true, true, false},
-        {3, 4, false, false, false, IDNO, true, false, false},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_COMPLETE, true, true, true, IDYES, false, false, false, true},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_PARTIAL_REBOOT, true, true, false, IDNO, true, false, true},
+        {WIZARD_ACTION_INSTALL, MPI_RUN_COMPLETE_REBOOT, true, true, false, IDYES, true, true, true},
+        {WIZARD_ACTION_MODIFY, MPI_RUN_NONE, false, false, false, IDYES, false, false, false},
+        {WIZARD_ACTION_REMOVE, MPI_RUN_COMPLETE, false, false, false, IDYES, false, false, false},
+        {WIZARD_ACTION_REMOVE, MPI_RUN_PARTIAL_REBOOT, false, false, false, IDYES, true, true, false},
+        {WIZARD_ACTION_REMOVE, MPI_RUN_COMPLETE_REBOOT, false, false, false, IDNO, true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "action " << c.action << " status " << c.status);
@@ -315,10 +313,10 @@ TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
             w->SetRunStatus(c.status);
             w->SetActivePage(10);
             Pump();
-            ASSERT_EQ(160, ActiveTemplate(*w));
+            ASSERT_EQ(IDD_WZ_FINISH, ActiveTemplate(*w));
             EXPECT_EQ(c.notesShown, (::GetWindowLongW(PageItem(*w, IDC_WZ_FINISH_NOTES), GWL_STYLE) & WS_VISIBLE) != 0);
             EXPECT_EQ(c.notesChecked, Checked(*w, IDC_WZ_FINISH_NOTES));
-            EXPECT_TRUE(SheetButtonEnabled(*w, 12325));
+            EXPECT_TRUE(SheetButtonEnabled(*w, ID_WIZFINISH));
             if (c.uncheck)
                 Click(*w, IDC_WZ_FINISH_NOTES);
             if (c.revisit) {
@@ -357,8 +355,8 @@ TEST_F(Wizard1Sheet, InstallNotesBesideTheProgram)
     SetProgramPathOverride(L"E:\\Dist\\Quandel.exe");
     auto w = MakeWizard();
     RunSheet(*w, [&] {
-        w->SetAction(1);
-        w->SetRunStatus(2);
+        w->SetAction(WIZARD_ACTION_INSTALL);
+        w->SetRunStatus(MPI_RUN_COMPLETE);
         w->SetActivePage(10);
         Pump();
         Press(*w, PSBTN_FINISH);
@@ -387,17 +385,17 @@ TEST_F(Wizard1NewerHost, RemoveGoesToModuleRemoval)
 {
     auto w = MakeWizard();
     RunSheet(*w, [&] {
-        w->SetRemovalKind(2);
-        Walk(*w, {{Step::NEXT, 0, 133, 0, -1},
-                  {Step::CLICK, kLicenceAccept, 133, 0, -1},
-                  {Step::NEXT, 0, 141, 0, -1},
-                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, 141, 0, -1},
-                  {Step::NEXT, 0, 144, 3, 0},
-                  {Step::BACK, 0, 141, 3, 0}});
+        w->SetRemovalKind(REMOVAL_KIND_ALL);
+        Walk(*w, {{Step::NEXT, 0, IDD_PAGES_LICENSE, WIZARD_ACTION_NONE, -1},
+                  {Step::CLICK, IDC_PAGES_ACCEPT, IDD_PAGES_LICENSE, WIZARD_ACTION_NONE, -1},
+                  {Step::NEXT, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_NONE, -1},
+                  {Step::CLICK, IDC_WZ_MAINT_REMOVE, IDD_WZ_MAINTENANCE, WIZARD_ACTION_NONE, -1},
+                  {Step::NEXT, 0, IDD_PAGES_MODULE_REMOVE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES},
+                  {Step::BACK, 0, IDD_WZ_MAINTENANCE, WIZARD_ACTION_REMOVE, REMOVAL_KIND_MODULES}});
         // The uninstall-type page learnt of the host when it was made.
         w->SetActivePage(7);
         Pump();
-        ASSERT_EQ(104, ActiveTemplate(*w));
+        ASSERT_EQ(IDD_WZ_UNINSTALL_TYPE, ActiveTemplate(*w));
         EXPECT_TRUE(Checked(*w, IDC_WZ_UNINST_MODULES));
         EXPECT_FALSE(Enabled(*w, IDC_WZ_UNINST_GROUPS));
         Press(*w, PSBTN_CANCEL);

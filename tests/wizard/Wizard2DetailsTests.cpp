@@ -9,6 +9,7 @@
 #include "setup/wizard/QuandelDetailsDlg.h"
 #include "setup/wizard/QuandelDiskSpaceDlg.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
+#include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/RemovalRunMode.h"
 #include "ids_pages.h"
 
@@ -172,7 +173,7 @@ TEST(DiskSpaceSizes, TextsByFigure)
 
 TEST(RemovalRunMode, KindsToModes)
 {
-    const int kinds[] = {0, 1, 2, 3, -1};
+    const int kinds[] = {REMOVAL_KIND_MODULES, REMOVAL_KIND_GROUPS, REMOVAL_KIND_ALL, 3, -1};
     const int modes[] = {MPI_MODE_REMOVE_MODULES, MPI_MODE_REMOVE_GROUPS, MPI_MODE_REMOVE_ALL, MPI_MODE_REMOVE_ALL,
                          MPI_MODE_REMOVE_ALL};
     for (int i = 0; i < 5; ++i)

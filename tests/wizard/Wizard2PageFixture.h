@@ -19,7 +19,6 @@
 namespace w2pages
 {
 const int kWelcome = 0, kLicence = 1, kRemove = 4, kInstall = 5, kSummary = 8;
-const int kNext = 12324;
 
 inline std::wstring S(UINT id)
 {
@@ -52,8 +51,8 @@ protected:
 
     HWND Page() const { return reinterpret_cast<HWND>(wizard->SendMessage(PSM_GETCURRENTPAGEHWND)); }
     HWND Item(int id) const { return ::GetDlgItem(Page(), id); }
-    bool NextEnabled() const { return ::IsWindowEnabled(::GetDlgItem(wizard->m_hWnd, kNext)) != FALSE; }
-    std::wstring NextText() const { return w2::TextOf(::GetDlgItem(wizard->m_hWnd, kNext)); }
+    bool NextEnabled() const { return ::IsWindowEnabled(::GetDlgItem(wizard->m_hWnd, ID_WIZNEXT)) != FALSE; }
+    std::wstring NextText() const { return w2::TextOf(::GetDlgItem(wizard->m_hWnd, ID_WIZNEXT)); }
     void Click(int id) const { ::SendMessageW(Item(id), BM_CLICK, 0, 0); }
 
     int GroupIndex(const wchar_t* name, int n = 0) const

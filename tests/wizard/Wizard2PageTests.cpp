@@ -147,12 +147,12 @@ TEST_F(PageTest, SummaryByActionAndKind)
         int items;       // -1: the empty-removal view
     };
     const Case cases[] = {
-        {"install, type 0", 1, 0, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
-        {"install, custom", 1, 0, 2, true, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 7},
-        {"modify", 2, 0, 2, true, IDS_PAGES_NEXT_MODIFY, IDS_PAGES_SUMMARY_MODIFY, 8},
-        {"remove all, nothing installed", 3, 2, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
-        {"remove, unknown kind", 3, 7, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
-        {"install after an empty removal", 1, 0, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
+        {"install, type 0", WIZARD_ACTION_INSTALL, REMOVAL_KIND_MODULES, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
+        {"install, custom", WIZARD_ACTION_INSTALL, REMOVAL_KIND_MODULES, 2, true, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 7},
+        {"modify", WIZARD_ACTION_MODIFY, REMOVAL_KIND_MODULES, 2, true, IDS_PAGES_NEXT_MODIFY, IDS_PAGES_SUMMARY_MODIFY, 8},
+        {"remove all, nothing installed", WIZARD_ACTION_REMOVE, REMOVAL_KIND_ALL, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
+        {"remove, unknown kind", WIZARD_ACTION_REMOVE, 7, 0, false, IDS_PAGES_NEXT_REMOVE, IDS_PAGES_SUMMARY_NOTHING, -1},
+        {"install after an empty removal", WIZARD_ACTION_INSTALL, REMOVAL_KIND_MODULES, 0, false, IDS_PAGES_NEXT_INSTALL, IDS_PAGES_SUMMARY_INSTALL, 8},
     };
     std::vector<std::function<void()>> script;
     for (const Case& c : cases)
