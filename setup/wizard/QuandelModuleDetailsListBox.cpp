@@ -28,7 +28,7 @@ BOOL CQuandelModuleDetailsListBox::Prepare()
     return TRUE;
 }
 
-void CQuandelModuleDetailsListBox::AddLabel(UINT id)
+void CQuandelModuleDetailsListBox::AddRow(UINT id)
 {
     CString text;
     text.LoadString(id);
@@ -38,11 +38,6 @@ void CQuandelModuleDetailsListBox::AddLabel(UINT id)
 void CQuandelModuleDetailsListBox::AddValue(const CString& value)
 {
     AddString(CString(L'\t') + value);
-}
-
-void CQuandelModuleDetailsListBox::AddText(UINT id)
-{
-    AddLabel(id);
 }
 
 void CQuandelModuleDetailsListBox::AddFormatted(UINT id, const CString& arg)
@@ -76,34 +71,34 @@ void CQuandelModuleDetailsListBox::ShowGroup(int groupIndex, int source)
         return;
     }
 
-    AddLabel(IDS_PAGES_LBL_GROUP);
+    AddRow(IDS_PAGES_LBL_GROUP);
     AddValue(group->GetVendorPlusGroupName(source));
 
     if (m_nMode == 1 && group->HasPackage() == 1)
     {
-        AddLabel(IDS_PAGES_LBL_VERSION);
+        AddRow(IDS_PAGES_LBL_VERSION);
         AddValue(group->GetProductVersion(source));
     }
 
-    AddLabel(IDS_PAGES_LBL_STATUS);
+    AddRow(IDS_PAGES_LBL_STATUS);
     // The installed version, also when the rows show the package file.
     if (group->IsInstalled() == 1)
         AddFormatted(IDS_PAGES_ST_INSTALLED, group->GetProductVersion(1));
     else
-        AddText(IDS_PAGES_ST_NOT_INSTALLED);
+        AddRow(IDS_PAGES_ST_NOT_INSTALLED);
 
     if (source == 0 && group->HasPackage() == 1)
     {
-        AddLabel(IDS_PAGES_LBL_MINCORE);
+        AddRow(IDS_PAGES_LBL_MINCORE);
         AddValue(group->GetMinCoreVersion());
 
         // The core package this group needs, when the group flags it.
         if (group->GetCoreVersionFlag() != 0)
         {
-            AddLabel(IDS_PAGES_LBL_CORE);
+            AddRow(IDS_PAGES_LBL_CORE);
             CMPIMsi* core = m_pSrv->GetCoreMsi();
             if (core == NULL)
-                AddText(IDS_PAGES_CORE_NONE);
+                AddRow(IDS_PAGES_CORE_NONE);
             else
             {
                 if (core->IsInstalled() == 1)
@@ -128,45 +123,45 @@ void CQuandelModuleDetailsListBox::ShowModule(int groupIndex, int moduleIndex, i
         return;
     }
 
-    AddLabel(IDS_PAGES_LBL_CATALOG);
+    AddRow(IDS_PAGES_LBL_CATALOG);
     AddValue(module->GetCatalogNumber());
 
-    AddLabel(IDS_PAGES_LBL_DESCRIPTION);
+    AddRow(IDS_PAGES_LBL_DESCRIPTION);
     AddValue(module->GetDescription(source));
 
     if (!module->IsGeneric())
     {
-        AddLabel(IDS_PAGES_LBL_VENDOR);
+        AddRow(IDS_PAGES_LBL_VENDOR);
         AddValue(group->GetModuleVendorRef());
         if (module->HasFWSeries(0))
         {
-            AddLabel(IDS_PAGES_LBL_FWSERIES);
+            AddRow(IDS_PAGES_LBL_FWSERIES);
             AddValue(module->GetFWSeries(source));
         }
         if (module->HasFWMajRev(source))
         {
-            AddLabel(IDS_PAGES_LBL_FWREV);
+            AddRow(IDS_PAGES_LBL_FWREV);
             AddValue(module->GetFWMajRev(source));
         }
     }
 
-    AddLabel(IDS_PAGES_LBL_COMPATIBLE);
+    AddRow(IDS_PAGES_LBL_COMPATIBLE);
     AddValue(module->GetCompatibleVersions(source));
 
     if (m_nMode == 1)
     {
-        AddLabel(IDS_PAGES_LBL_VERSION);
+        AddRow(IDS_PAGES_LBL_VERSION);
         AddValue(group->GetProductVersion(source));
     }
 
-    AddLabel(IDS_PAGES_LBL_STATUS);
+    AddRow(IDS_PAGES_LBL_STATUS);
     if (module->IsInstalled() == 1)
         AddFormatted(IDS_PAGES_ST_INSTALLED, group->GetProductVersion(1));
     else if (module->IsAbsent() == 1)
-        AddText(IDS_PAGES_ST_NOT_INSTALLED);
+        AddRow(IDS_PAGES_ST_NOT_INSTALLED);
     else if (module->IsInstallable() == 1)
-        AddText(IDS_PAGES_ST_INSTALLABLE);
+        AddRow(IDS_PAGES_ST_INSTALLABLE);
     else
-        AddText(IDS_PAGES_ST_UNAVAILABLE);
+        AddRow(IDS_PAGES_ST_UNAVAILABLE);
     Finish();
 }

@@ -24,9 +24,11 @@ public:
 
 protected:
     BOOL Prepare();
-    void AddLabel(UINT id);
+    // A row of the numbered string alone: a label, or a status without inserts.
+    void AddRow(UINT id);
+    // A value row: a tab, then the value.
     void AddValue(const CString& value);
-    void AddText(UINT id);
+    // A row of the numbered string with its one insert.
     void AddFormatted(UINT id, const CString& arg);
     void Finish();
 
