@@ -3,9 +3,6 @@
 #include "ids_wizard.h"
 
 BEGIN_MESSAGE_MAP(CSetupModifyPg, CSetupPropertyPageEx)
-    ON_BN_CLICKED(IDC_PAGES_DISKSPACE_BUTTON, &CSetupModifyPg::OnDiskSpace)
-    ON_CONTROL(1, IDC_PAGES_MODIFY_LIST1, &CSetupModifyPg::OnUpdateSpace)
-    ON_CONTROL(1, IDC_PAGES_MODIFY_LIST2, &CSetupModifyPg::OnUpdateSpace)
     ON_COMMAND_RANGE(32771, 32771, &CSetupModifyPg::OnUpdateSpaceCommand)
     ON_COMMAND_RANGE(32773, 32775, &CSetupModifyPg::OnUpdateSpaceCommand)
 END_MESSAGE_MAP()
@@ -58,15 +55,6 @@ void CSetupModifyPg::UpdateSpaceTexts()
     m_strSpaceNeeded.FormatMessage(IDS_PAGES_MODIFY_NEEDED, static_cast<const wchar_t*>(figure));
     if (m_hWnd != NULL)
         UpdateData(FALSE);
-}
-
-void CSetupModifyPg::OnDiskSpace()
-{
-}
-
-void CSetupModifyPg::OnUpdateSpace()
-{
-    UpdateSpaceTexts();
 }
 
 void CSetupModifyPg::OnUpdateSpaceCommand(UINT /*nID*/)

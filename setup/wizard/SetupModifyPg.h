@@ -20,8 +20,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    void OnDiskSpace();
-    void OnUpdateSpace();
     void OnUpdateSpaceCommand(UINT nID);
 
     CString m_strSpaceLeft;     // 1056
