@@ -88,3 +88,19 @@ function(quandel_gtest target)
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     PROPERTIES ${props})
 endfunction()
+
+# quandel_msi_fixture_without(<name> <source> <property>)
+# ${QUANDEL_FIXTURE_DIR}/<name>.msi: a copy of the fixture <source>.msi whose
+# Property table lacks <property>, for packages wixl will not build.
+function(quandel_msi_fixture_without name source property)
+  set(in ${QUANDEL_FIXTURE_DIR}/${source}.msi)
+  set(out ${QUANDEL_FIXTURE_DIR}/${name}.msi)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E copy ${in} ${out}
+    COMMAND msibuild ${out} -q "DELETE FROM `Property` WHERE `Property` = '${property}'"
+    DEPENDS ${in}
+    VERBATIM)
+  add_custom_target(fixture_${name} DEPENDS ${out})
+  add_dependencies(fixture_${name} fixture_${source})
+  add_dependencies(fixtures fixture_${name})
+endfunction()

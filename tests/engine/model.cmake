@@ -51,14 +51,7 @@ mp_single(mp_both      0013 0013 1.0.0 1 1)
 
 # A group package without an UpgradeCode.
 mp_group(mp_noupgrade_src 0014 0014 1.0.0)
-add_custom_command(OUTPUT ${QUANDEL_FIXTURE_DIR}/mp_noupgrade.msi
-  COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/mp_noupgrade_src.msi ${QUANDEL_FIXTURE_DIR}/mp_noupgrade.msi
-  COMMAND msibuild ${QUANDEL_FIXTURE_DIR}/mp_noupgrade.msi -q "DELETE FROM `Property` WHERE `Property` = 'UpgradeCode'"
-  DEPENDS ${QUANDEL_FIXTURE_DIR}/mp_noupgrade_src.msi
-  VERBATIM)
-add_custom_target(fixture_mp_noupgrade DEPENDS ${QUANDEL_FIXTURE_DIR}/mp_noupgrade.msi)
-add_dependencies(fixture_mp_noupgrade fixture_mp_noupgrade_src)
-add_dependencies(fixtures fixture_mp_noupgrade)
+quandel_msi_fixture_without(mp_noupgrade mp_noupgrade_src UpgradeCode)
 
 set(mp_fixtures fixture_mp_alpha fixture_mp_alpha_new fixture_mp_alpha_old fixture_mp_alpha_twin
     fixture_mp_beta fixture_mp_beta_two fixture_mp_mainonly fixture_mp_flag10 fixture_mp_flag9

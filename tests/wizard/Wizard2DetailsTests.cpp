@@ -222,24 +222,6 @@ TEST(DiskSpaceDialog, DriveRowsByLetter)
     }
 }
 
-std::wstring ItemText(HWND tree, HTREEITEM item)
-{
-    wchar_t text[256] = L"";
-    TVITEMW data = {};
-    data.mask = TVIF_TEXT;
-    data.hItem = item;
-    data.pszText = text;
-    data.cchTextMax = 256;
-    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-    return text;
-}
-
-HTREEITEM NextItem(HWND tree, UINT relation, HTREEITEM item = NULL)
-{
-    return reinterpret_cast<HTREEITEM>(
-        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 // The dialog lists the groups shipped beside the program, not an installed
 // group without a package file, and shows the selected item's rows as the
 // package files give them.
@@ -254,13 +236,15 @@ TEST(DetailsDialog, ShippedGroupsAndTheSelectedItemsRows)
     CQuandelDetailsDlg dialog(srv.get(), NULL);
     HWND tree = NULL;
     HWND list = NULL;
+    HTREEITEM beta = NULL;
     std::vector<std::wstring> roots;
     w2::RunDialog(dialog, {[&] {
         tree = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_INSTALL_TREE);
         list = ::GetDlgItem(dialog.m_hWnd, IDC_PAGES_DETAILS_LIST);
         EXPECT_EQ(8, static_cast<int>(::SendMessageW(tree, TVM_GETCOUNT, 0, 0)));   // two groups of three modules
-        for (HTREEITEM root = NextItem(tree, TVGN_ROOT); root != NULL; root = NextItem(tree, TVGN_NEXT, root))
-            roots.push_back(ItemText(tree, root));
+        for (HTREEITEM root = w2::NextTreeItem(tree, TVGN_ROOT); root != NULL;
+             root = w2::NextTreeItem(tree, TVGN_NEXT, root))
+            roots.push_back(w2::TreeItemText(tree, root));
         ASSERT_EQ((std::vector<std::wstring>{L"Alpha", L"Beta"}), roots);
         // The first group is shown on opening.
         const std::vector<std::wstring> rows = w2::ListRows(list);
@@ -268,15 +252,16 @@ TEST(DetailsDialog, ShippedGroupsAndTheSelectedItemsRows)
         EXPECT_EQ(S(IDS_PAGES_LBL_GROUP), rows[0]);
         EXPECT_EQ(L"\tPage Vendor Alpha", rows[1]);
         // Select the other group.
-        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(NextItem(tree, TVGN_NEXT, NextItem(tree, TVGN_ROOT))));
+        beta = w2::NextTreeItem(tree, TVGN_NEXT, w2::NextTreeItem(tree, TVGN_ROOT));
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(beta));
     },
                             [&] {
         const std::vector<std::wstring> rows = w2::ListRows(list);
         ASSERT_GE(rows.size(), 2u);
         EXPECT_EQ(L"\tPage Vendor Beta", rows[1]);
         // Select its first module.
-        HTREEITEM beta = NextItem(tree, TVGN_NEXT, NextItem(tree, TVGN_ROOT));
-        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(NextItem(tree, TVGN_CHILD, beta)));
+        HTREEITEM module = w2::NextTreeItem(tree, TVGN_CHILD, beta);
+        ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(module));
     },
                             [&] {
         // Its rows from the package file: the installed side has no texts.

@@ -194,26 +194,14 @@ TEST_F(PageTest, SummaryByActionAndKind)
 // The summary tree as text: "group: module module", one entry per group.
 std::vector<std::wstring> TreeText(HWND tree)
 {
-    auto next = [tree](UINT relation, HTREEITEM item) {
-        return reinterpret_cast<HTREEITEM>(
-            ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-    };
-    auto text = [tree](HTREEITEM item) {
-        wchar_t buffer[256] = L"";
-        TVITEMW data = {};
-        data.mask = TVIF_TEXT;
-        data.hItem = item;
-        data.pszText = buffer;
-        data.cchTextMax = 256;
-        ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
-        return std::wstring(buffer);
-    };
     std::vector<std::wstring> groups;
-    for (HTREEITEM group = next(TVGN_ROOT, NULL); group != NULL; group = next(TVGN_NEXT, group))
+    for (HTREEITEM group = w2::NextTreeItem(tree, TVGN_ROOT); group != NULL;
+         group = w2::NextTreeItem(tree, TVGN_NEXT, group))
     {
-        std::wstring line = text(group) + L":";
-        for (HTREEITEM module = next(TVGN_CHILD, group); module != NULL; module = next(TVGN_NEXT, module))
-            line += L" " + text(module);
+        std::wstring line = w2::TreeItemText(tree, group) + L":";
+        for (HTREEITEM module = w2::NextTreeItem(tree, TVGN_CHILD, group); module != NULL;
+             module = w2::NextTreeItem(tree, TVGN_NEXT, module))
+            line += L" " + w2::TreeItemText(tree, module);
         groups.push_back(line);
     }
     return groups;

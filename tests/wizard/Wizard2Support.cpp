@@ -236,6 +236,24 @@ std::vector<std::wstring> ListRows(HWND list)
     return rows;
 }
 
+std::wstring TreeItemText(HWND tree, HTREEITEM item)
+{
+    wchar_t text[256] = L"";
+    TVITEMW data = {};
+    data.mask = TVIF_TEXT;
+    data.hItem = item;
+    data.pszText = text;
+    data.cchTextMax = 256;
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data));
+    return text;
+}
+
+HTREEITEM NextTreeItem(HWND tree, UINT relation, HTREEITEM item)
+{
+    return reinterpret_cast<HTREEITEM>(
+        ::SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
 std::wstring TextOf(HWND wnd)
 {
     wchar_t text[1024] = L"";

@@ -3,6 +3,7 @@
 // made of test packages, a service read from one, packages installed for
 // one test, and a sheet run step by step inside its own modal loop.
 #include <windows.h>
+#include <commctrl.h>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -75,6 +76,9 @@ std::vector<std::wstring> TakeMessageBoxTexts();
 
 // Texts of a list box's rows.
 std::vector<std::wstring> ListRows(HWND list);
+// A tree control's item text, and the item in a TVGN_* relation to another.
+std::wstring TreeItemText(HWND tree, HTREEITEM item);
+HTREEITEM NextTreeItem(HWND tree, UINT relation, HTREEITEM item = NULL);
 // A window's text.
 std::wstring TextOf(HWND wnd);
 }

@@ -41,14 +41,7 @@ quandel_msi_fixture(w2_setup ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/w1_singl
   DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/payload/core.txt)
 # A group package without a ProductCode: its modules come from a package
 # file, yet the group counts as neither shipped nor installed.
-add_custom_command(OUTPUT ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi
-  COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/w2_beta.msi ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi
-  COMMAND msibuild ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi -q "DELETE FROM `Property` WHERE `Property` = 'ProductCode'"
-  DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_beta.msi
-  VERBATIM)
-add_custom_target(fixture_w2_nocode DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_nocode.msi)
-add_dependencies(fixture_w2_nocode fixture_w2_beta)
-add_dependencies(fixtures fixture_w2_nocode)
+quandel_msi_fixture_without(w2_nocode w2_beta ProductCode)
 set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2 fixture_w2_alpha_next
     fixture_w2_core fixture_w2_setup fixture_w2_nocode)
 
