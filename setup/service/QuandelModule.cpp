@@ -1,6 +1,7 @@
 #include "setup/service/QuandelModule.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIPackageTexts.h"
 
 namespace
 {
@@ -80,29 +81,47 @@ UINT CQuandelModule::ReadModuleProperties(MSIHANDLE handle)
     return ERROR_SUCCESS;
 }
 
+BOOL CQuandelModule::HasLocalizedTexts(int source, int language) const
+{
+    return (source == m_CachedSource && language == m_CachedLanguage) ? TRUE : FALSE;
+}
+
 void CQuandelModule::ReadLocalizedProperties(int source)
 {
     if (m_pGroup == NULL)
         return;
     const int language = m_pGroup->GetLanguage();
-    if (source == m_CachedSource && language == m_CachedLanguage)
+    if (HasLocalizedTexts(source, language))
         return;
-    UniqueMsiHandle handle;
-    if (m_pGroup->OpenMsiHandle(handle.put(), source) != ERROR_SUCCESS)
+    // A run, a page or a list asks every module of a group in turn: read
+    // them all from one open of the side.
+    CMPIPackageTexts texts;
+    if (texts.Open(*m_pGroup, source) != ERROR_SUCCESS)
         return;
+    for (unsigned i = 0; i < m_pGroup->GetModuleCount(); ++i)
+    {
+        CQuandelModule* module = dynamic_cast<CQuandelModule*>(m_pGroup->GetModule(i));
+        if (module != NULL && !module->HasLocalizedTexts(source, language))
+            module->ReadLocalizedProperties(texts, source, language);
+    }
+    if (!HasLocalizedTexts(source, language))
+        ReadLocalizedProperties(texts, source, language);
+}
+
+void CQuandelModule::ReadLocalizedProperties(const CMPIPackageTexts& texts, int source, int language)
+{
     struct Text
     {
         const wchar_t* suffix;
         CString* value;
-    } texts[] = {
+    } fields[] = {
         {L"_Description", &m_strDescription},
         {L"_FWSeries", &m_strFWSeries},
         {L"_FWMajRev", &m_strFWMajRev},
         {L"_CompatibleTamroVersions", &m_strCompatibleVersions},
     };
-    for (const Text& text : texts)
-        m_pGroup->GetLocalizedProperty(m_strFeatureName + text.suffix, static_cast<LANGID>(language), *text.value,
-                                       handle.get());
+    for (const Text& field : fields)
+        texts.GetLocalized(m_strFeatureName + field.suffix, static_cast<LANGID>(language), *field.value);
     m_CachedSource = source;
     m_CachedLanguage = language;
 }

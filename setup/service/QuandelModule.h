@@ -4,6 +4,8 @@
 // selection (mode 2) and remove mark (mode 5).
 #include "engine/MPIModule.h"
 
+class CMPIPackageTexts;
+
 class CQuandelModule : public CMPIModule
 {
 public:
@@ -35,10 +37,14 @@ public:
     // Catalogue number and the two flags from the package or product.
     UINT ReadModuleProperties(MSIHANDLE handle);
     // The four localized texts, read again when the side or the language
-    // changed since the last read.
+    // changed since the last read. One open of the side serves every module
+    // of the group whose texts are not those of that side and language.
     void ReadLocalizedProperties(int source);
 
 private:
+    BOOL HasLocalizedTexts(int source, int language) const;
+    void ReadLocalizedProperties(const CMPIPackageTexts& texts, int source, int language);
+
     BOOL m_bInstallSelection;
     BOOL m_bRemoveMark;
     CString m_strCatalogNumber;
