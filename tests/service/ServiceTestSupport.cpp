@@ -314,6 +314,63 @@ UINT InstallPackageFile(const std::wstring& path, const wchar_t* commandLine)
     return g_MsiDll.pMsiInstallProductW(path.c_str(), commandLine);
 }
 
+// --- counted opens -------------------------------------------------------------------
+
+namespace
+{
+int g_sessions = 0;
+int g_databases = 0;
+decltype(g_MsiDll.pMsiOpenPackageExW) g_realOpenPackage = nullptr;
+decltype(g_MsiDll.pMsiOpenProductW) g_realOpenProduct = nullptr;
+decltype(g_MsiDll.pMsiOpenDatabaseW) g_realOpenDatabase = nullptr;
+
+UINT WINAPI CountedOpenPackage(LPCWSTR path, DWORD options, MSIHANDLE* handle)
+{
+    ++g_sessions;
+    return g_realOpenPackage(path, options, handle);
+}
+
+UINT WINAPI CountedOpenProduct(LPCWSTR productCode, MSIHANDLE* handle)
+{
+    ++g_sessions;
+    return g_realOpenProduct(productCode, handle);
+}
+
+UINT WINAPI CountedOpenDatabase(LPCWSTR path, LPCWSTR persist, MSIHANDLE* handle)
+{
+    ++g_databases;
+    return g_realOpenDatabase(path, persist, handle);
+}
+}
+
+COpenCounter::COpenCounter()
+{
+    g_sessions = g_databases = 0;
+    g_realOpenPackage = g_MsiDll.pMsiOpenPackageExW;
+    g_realOpenProduct = g_MsiDll.pMsiOpenProductW;
+    g_realOpenDatabase = g_MsiDll.pMsiOpenDatabaseW;
+    g_MsiDll.pMsiOpenPackageExW = &CountedOpenPackage;
+    g_MsiDll.pMsiOpenProductW = &CountedOpenProduct;
+    g_MsiDll.pMsiOpenDatabaseW = &CountedOpenDatabase;
+}
+
+COpenCounter::~COpenCounter()
+{
+    g_MsiDll.pMsiOpenPackageExW = g_realOpenPackage;
+    g_MsiDll.pMsiOpenProductW = g_realOpenProduct;
+    g_MsiDll.pMsiOpenDatabaseW = g_realOpenDatabase;
+}
+
+int COpenCounter::Sessions()
+{
+    return g_sessions;
+}
+
+int COpenCounter::Databases()
+{
+    return g_databases;
+}
+
 CProductCleanup::~CProductCleanup()
 {
     for (const wchar_t* product : m_Products)

@@ -154,6 +154,22 @@ private:
     std::vector<const wchar_t*> m_Products;
 };
 
+// Counts the package, product and database opens through the entry-point
+// table while it lives (one at a time).
+class COpenCounter
+{
+public:
+    COpenCounter();
+    ~COpenCounter();
+    COpenCounter(const COpenCounter&) = delete;
+    COpenCounter& operator=(const COpenCounter&) = delete;
+
+    // Sessions on package files or installed products.
+    static int Sessions();
+    // Databases opened directly.
+    static int Databases();
+};
+
 // The product codes of the service test packages.
 namespace svc
 {
