@@ -1,6 +1,7 @@
 #pragma once
 // Small readers over the entry-point table: a property or record field into
 // a fixed-size buffer, and a view whose rows are fetched one record at a time.
+#include <string>
 #include "framework/CString.h"
 #include "engine/MsiHandle.h"
 
@@ -11,6 +12,10 @@ UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWOR
 
 // The same for one field of a record.
 UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars);
+
+// The whole text of a record field, however long: 0 and the text, or the
+// failing code and an empty text.
+UINT MPIReadWholeRecordString(MSIHANDLE record, UINT field, std::wstring& value);
 
 // MsiOpenPackageExW with MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE. Where the
 // installer still refuses a package file because another version of its

@@ -6,24 +6,7 @@
 namespace
 {
 const wchar_t kLocalPackage[] = L"LocalPackage";
-
-// The whole text of a record field, however long.
-UINT ReadWholeField(MSIHANDLE record, UINT field, std::wstring& value)
-{
-    std::vector<wchar_t> buffer(256, L'\0');
-    DWORD length = static_cast<DWORD>(buffer.size());
-    UINT result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    if (result == ERROR_MORE_DATA)
-    {
-        buffer.assign(length + 1, L'\0');
-        length = static_cast<DWORD>(buffer.size());
-        result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    }
-    if (result == ERROR_SUCCESS)
-        value.assign(buffer.data(), length);
-    return result;
 }
-} // namespace
 
 UINT CMPIPackageTexts::Open(const CMPIMsi& msi, int source)
 {
@@ -69,9 +52,9 @@ UINT CMPIPackageTexts::LoadPropertyTable(MSIHANDLE database)
     while (result == ERROR_SUCCESS && (result = view.Fetch()) == ERROR_SUCCESS)
     {
         std::wstring name, value;
-        result = ReadWholeField(view.Record(), 1, name);
+        result = MPIReadWholeRecordString(view.Record(), 1, name);
         if (result == ERROR_SUCCESS)
-            result = ReadWholeField(view.Record(), 2, value);
+            result = MPIReadWholeRecordString(view.Record(), 2, value);
         if (result == ERROR_SUCCESS)
             m_Table[name] = value;
     }

@@ -32,6 +32,21 @@ protected:
     }
 };
 
+const std::vector<CDistribution::Entry> kAlphaOnly = {{L"svc_alpha", L"Alpha\\Alpha.msi"}};
+
+// A service that discovered a distribution of the given packages.
+struct CDiscovered
+{
+    explicit CDiscovered(const std::vector<CDistribution::Entry>& entries) : distribution(entries) {}
+    bool Initialize(LANGID language)
+    {
+        service.SetBaseFolder(distribution.MpFolder().c_str());
+        return distribution.IsComplete() && service.Initialize(language) == 0;
+    }
+    CDistribution distribution;
+    CQuandelSrv service;
+};
+
 // While it lives, the installer knows no cached package of any product.
 class CNoCachedPackage
 {
@@ -58,12 +73,9 @@ decltype(g_MsiDll.pMsiGetProductInfoW) CNoCachedPackage::s_Real = nullptr;
 
 TEST_F(ModuleTextTest, OneOpenOfASideReadsTheTextsOfEveryModuleOfTheGroup)
 {
-    CDistribution distribution(
-        std::vector<CDistribution::Entry>{{L"svc_alpha", L"Alpha\\Alpha.msi"}, {L"svc_beta", L"Beta\\Beta.msi"}});
-    ASSERT_TRUE(distribution.IsComplete());
-    CQuandelSrv service;
-    service.SetBaseFolder(distribution.MpFolder().c_str());
-    ASSERT_EQ(0u, service.Initialize(1033));
+    CDiscovered discovered({{L"svc_alpha", L"Alpha\\Alpha.msi"}, {L"svc_beta", L"Beta\\Beta.msi"}});
+    ASSERT_TRUE(discovered.Initialize(1033));
+    CQuandelSrv& service = discovered.service;
     ASSERT_EQ(2u, service.GetMsiCount());
 
     const wchar_t* const expected[2][2] = {{L"Alpha module one", L"Alpha module two"},
@@ -80,11 +92,9 @@ TEST_F(ModuleTextTest, OneOpenOfASideReadsTheTextsOfEveryModuleOfTheGroup)
 
 TEST_F(ModuleTextTest, TextsAreReadAgainInTheNewLanguage)
 {
-    CDistribution distribution(std::vector<CDistribution::Entry>{{L"svc_alpha", L"Alpha\\Alpha.msi"}});
-    ASSERT_TRUE(distribution.IsComplete());
-    CQuandelSrv service;
-    service.SetBaseFolder(distribution.MpFolder().c_str());
-    ASSERT_EQ(0u, service.Initialize(1033));
+    CDiscovered discovered(kAlphaOnly);
+    ASSERT_TRUE(discovered.Initialize(1033));
+    CQuandelSrv& service = discovered.service;
 
     struct Step
     {
@@ -106,11 +116,9 @@ TEST_F(ModuleTextTest, TextsAreReadAgainInTheNewLanguage)
 
 TEST_F(ModuleTextTest, APackageThatCannotBeOpenedLeavesThePreviousTexts)
 {
-    CDistribution distribution(std::vector<CDistribution::Entry>{{L"svc_alpha", L"Alpha\\Alpha.msi"}});
-    ASSERT_TRUE(distribution.IsComplete());
-    CQuandelSrv service;
-    service.SetBaseFolder(distribution.MpFolder().c_str());
-    ASSERT_EQ(0u, service.Initialize(1033));
+    CDiscovered discovered(kAlphaOnly);
+    ASSERT_TRUE(discovered.Initialize(1033));
+    CQuandelSrv& service = discovered.service;
     EXPECT_STREQ(L"Alpha module one", Description(service, 0, 0, 0));
 
     const std::wstring path = service.GetMsi(0)->GetPackagePath().GetString();
@@ -126,7 +134,7 @@ TEST_F(ModuleTextTest, RemovalLogsTheInstalledProductsTextsNotThePackageFiles)
 {
     // Beside the program lies Alpha 1.1.0; installed is its older release
     // with other texts.
-    CDistribution distribution(std::vector<CDistribution::Entry>{{L"svc_alpha", L"Alpha\\Alpha.msi"}});
+    CDistribution distribution(kAlphaOnly);
     ASSERT_TRUE(distribution.IsComplete());
 
     const Lines english = {L"Module profile setup started.", L"",

@@ -19,6 +19,7 @@
 #include "BenchSupport.h"
 #include "ServiceTestSupport.h"
 #include "engine/MPILoadMSIDll.h"
+#include "engine/MPIMsiQuery.h"
 #include "engine/MsiHandle.h"
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
@@ -181,20 +182,6 @@ RoundResult RunRound(const std::wstring& mp, MPISetupMode mode, bool dry)
 
 // --- the floor: one query of the Property table per group -------------------
 
-std::wstring WholeField(MSIHANDLE record, UINT field)
-{
-    std::vector<wchar_t> buffer(256, L'\0');
-    DWORD length = static_cast<DWORD>(buffer.size());
-    UINT result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    if (result == ERROR_MORE_DATA)
-    {
-        buffer.assign(length + 1, L'\0');
-        length = static_cast<DWORD>(buffer.size());
-        result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    }
-    return result == ERROR_SUCCESS ? std::wstring(buffer.data(), length) : std::wstring();
-}
-
 std::map<std::wstring, std::wstring> ReadPropertyTable(const std::wstring& path)
 {
     std::map<std::wstring, std::wstring> table;
@@ -205,7 +192,12 @@ std::map<std::wstring, std::wstring> ReadPropertyTable(const std::wstring& path)
         g_MsiDll.pMsiViewExecute(view.get(), 0) != ERROR_SUCCESS)
         return table;
     while (record.reset(), g_MsiDll.pMsiViewFetch(view.get(), record.put()) == ERROR_SUCCESS)
-        table[WholeField(record.get(), 1)] = WholeField(record.get(), 2);
+    {
+        std::wstring name, value;
+        MPIReadWholeRecordString(record.get(), 1, name);
+        MPIReadWholeRecordString(record.get(), 2, value);
+        table[name] = value;
+    }
     return table;
 }
 
