@@ -9,11 +9,12 @@
 #include "support/LanguageAbbreviation.h"
 #include <process.h>
 
-volatile LONG g_bCancelRequested = 0;
+std::atomic<int> g_bCancelRequested(0);
 
 CMPIEngineBase::CMPIEngineBase()
     : m_Mode(0), m_pCallback(NULL), m_pOwner(NULL), m_bBusy(FALSE), m_pProgressCtrl(NULL),
-      m_nNonGroupCount(0), m_bRebootRequired(FALSE), m_hWorker(NULL)
+      m_nNonGroupCount(0), m_bRebootRequired(FALSE), m_hWorker(NULL),
+      m_bCancelConfirmed(false)
 {
 }
 
@@ -74,7 +75,8 @@ int CMPIEngineBase::Start(int nMode, CMPISetupCallbackIfc* pCallback)
     ClearQueue();
     m_nNonGroupCount = 0;
     m_bRebootRequired = FALSE;
-    ::InterlockedExchange(&g_bCancelRequested, 0);
+    g_bCancelRequested = 0;
+    m_bCancelConfirmed = false;
 
     m_Mode = nMode;
     m_pCallback = pCallback;
@@ -282,6 +284,6 @@ void CMPIEngineBase::SetTransformProperty(LANGID language)
 int CMPIEngineBase::Cancel()
 {
     if (m_bBusy)
-        ::InterlockedExchange(&g_bCancelRequested, 1);
+        g_bCancelRequested = 1;
     return 0;
 }

@@ -6,6 +6,7 @@
 // fills the thirteen hooks; the user interface is reached through the
 // guarded callback wrappers.
 #include <windows.h>
+#include <atomic>
 #include <vector>
 #include "framework/CString.h"
 #include "engine/MPIEngineConfig.h"
@@ -17,9 +18,8 @@ class CMPIGroupMsi;
 class CProgressCtrl;
 
 // A cancel request of the user not yet dealt with (0 or 1). Set by Cancel on
-// the user-interface thread, tested and cleared on the worker thread; use
-// the Interlocked functions.
-extern volatile LONG g_bCancelRequested;
+// the user-interface thread, tested and cleared on the worker thread.
+extern std::atomic<int> g_bCancelRequested;
 // Fields 1 and 2 of the last INSTALLMESSAGE_COMMONDATA text read.
 extern int g_CommonDataType;
 extern int g_CommonDataValue;
@@ -110,7 +110,7 @@ public:
     int m_Mode;                              // MPISetupMode of the current run
     CMPISetupCallbackIfc* m_pCallback;       // not owned
     CMPIBase* m_pOwner;                      // not owned
-    volatile BOOL m_bBusy;
+    std::atomic<BOOL> m_bBusy;              // written by the worker, read by Start and Cancel
     CProgressCtrl* m_pProgressCtrl;          // not owned
     std::vector<CMPIEngineConfig*> m_Configs;  // owned, in execution order
     CString m_strLanguageProp;
@@ -134,6 +134,11 @@ private:
     int AskCancelQuestion(const CString& strCaption);
 
     HANDLE m_hWorker;                        // thread handle of the last run
+    // The user answered Yes to the cancel question during this run. The
+    // installer may finish the package all the same (it ignores the answer
+    // in phases it cannot cancel, and Wine always does); no further package
+    // starts then.
+    std::atomic<bool> m_bCancelConfirmed;
 
     CMPIEngineBase(const CMPIEngineBase&) = delete;
     CMPIEngineBase& operator=(const CMPIEngineBase&) = delete;

@@ -80,11 +80,18 @@ int CMPIEngineBase::HandleMessage(UINT uMessage, LPCWSTR pszText)
 
 int CMPIEngineBase::AskCancelQuestion(const CString& strCaption)
 {
-    if (::InterlockedExchange(&g_bCancelRequested, 0) == 0)
+    if (g_bCancelRequested.exchange(0) == 0)
         return 1;
+    // Already confirmed in this run (Cancel pressed again): the answer stands.
+    if (m_bCancelConfirmed)
+        return IDCANCEL;
     CString strQuestion;
     GetCancelQuestion(strQuestion);
     const int nAnswer = AfxShowMessageBoxEx(NULL, strQuestion, strCaption, MB_YESNO, g_MessageLanguage);
-    // IDCANCEL makes the installer roll the package back (1602).
-    return nAnswer == IDYES ? IDCANCEL : 1;
+    if (nAnswer != IDYES)
+        return 1;
+    // IDCANCEL makes the installer roll the package back (1602); where it
+    // finishes the package anyway, the worker still stops after it.
+    m_bCancelConfirmed = true;
+    return IDCANCEL;
 }

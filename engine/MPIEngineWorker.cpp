@@ -59,7 +59,9 @@ int CMPIEngineBase::RunQueue()
         ++nRun;
         if (!pConfig->IsGroup())
             ++nIndex;
-        if (::InterlockedCompareExchange(&g_bCancelRequested, 0, 0) == 1)
+        // A request still pending after a package that succeeded, or a Yes
+        // the installer did not act on: no further package starts.
+        if (g_bCancelRequested == 1 || m_bCancelConfirmed)
             break;
     }
     return nRun;

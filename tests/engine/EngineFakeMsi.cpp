@@ -50,7 +50,7 @@ UINT RunStep(FakeCall call)
             continue;
         int answer = handler(context, message.type, message.text);
         call.answers.push_back(answer);
-        if (answer == IDCANCEL)
+        if (answer == IDCANCEL && !step.ignoresCancel)
         {
             cancelled = true;
             break;

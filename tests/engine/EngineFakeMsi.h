@@ -3,7 +3,8 @@
 // Each install or configure call takes the next step of the script: it
 // sends the step's messages to the installed external UI handler (when the
 // handler's filter lets them through), records the answers, and returns the
-// step's result (or its cancel result when a message was answered IDCANCEL).
+// step's result (or its cancel result when a message was answered IDCANCEL,
+// unless the step ignores that answer).
 #include <windows.h>
 #include <msi.h>
 #include <functional>
@@ -22,6 +23,7 @@ struct FakeStep
     UINT result = 0;
     std::vector<FakeMessage> messages;
     UINT cancelResult = ERROR_INSTALL_USEREXIT;  // when a message was answered IDCANCEL
+    bool ignoresCancel = false;  // as Wine: every message is sent and the result stands
     std::function<void()> before;                // runs before the messages
 };
 

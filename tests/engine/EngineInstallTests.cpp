@@ -61,7 +61,7 @@ protected:
     void SetUp() override
     {
         PrepareInstaller();
-        ::InterlockedExchange(&g_bCancelRequested, 0);
+        g_bCancelRequested = 0;
     }
 };
 }
@@ -168,6 +168,6 @@ TEST_F(EngineInstall, CancelDuringAPackage)
         EXPECT_EQ(c.status, run.callback.Status());
         EXPECT_EQ(1u, run.engine.Calls(L"CancelQuestion").size());
         EXPECT_EQ(c.installed, IsProductInstalled(ProductCode(kCancel)));
-        EXPECT_EQ(0, g_bCancelRequested);
+        EXPECT_EQ(0, g_bCancelRequested.load());
     }
 }

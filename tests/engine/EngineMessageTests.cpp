@@ -190,5 +190,5 @@ TEST_F(EngineTest, AnnouncedLanguageGoesToErrorUserAndCancelBoxes)
             EXPECT_EQ(1036, shown[i].language);
         }
     }
-    EXPECT_EQ(0, g_bCancelRequested);  // cleared by the question
+    EXPECT_EQ(0, g_bCancelRequested.load());  // cleared by the question
 }

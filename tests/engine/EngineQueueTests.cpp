@@ -303,7 +303,7 @@ TEST_F(EngineTest, SecondRunForgetsTheFirst)
     EXPECT_EQ(MPI_RUN_COMPLETE_REBOOT, callback.Status());
 
     // A cancel left over from the first run must not stop the second.
-    ::InterlockedExchange(&g_bCancelRequested, 1);
+    g_bCancelRequested = 1;
     TestCallback second;
     ASSERT_EQ(0, StartAndWait(engine, second, 0));
     EXPECT_EQ(MPI_RUN_COMPLETE, second.Status());

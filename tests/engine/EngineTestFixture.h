@@ -41,7 +41,7 @@ protected:
     void SetUp() override
     {
         engine.SetOwner(&base);
-        ::InterlockedExchange(&g_bCancelRequested, 0);
+        g_bCancelRequested = 0;
         g_MessageLanguage = 0;
     }
 

@@ -189,7 +189,7 @@ TEST_F(EngineTest, CancelAnsweredYesStopsThePackage)
     EXPECT_EQ(static_cast<UINT>(MB_YESNO), shown[0].type);
     EXPECT_TRUE(shown[0].hasLanguage);
     EXPECT_EQ(1036, shown[0].language);
-    EXPECT_EQ(0, g_bCancelRequested);
+    EXPECT_EQ(0, g_bCancelRequested.load());
 }
 
 TEST_F(EngineTest, CancelAnsweredNoGoesOn)
@@ -209,7 +209,66 @@ TEST_F(EngineTest, CancelAnsweredNoGoesOn)
     EXPECT_EQ((std::vector<int>{1, 1}), calls[0].answers);
     EXPECT_EQ(MPI_RUN_COMPLETE, callback.Status());
     EXPECT_EQ(1u, engine.Calls(L"CancelQuestion").size());
-    EXPECT_EQ(0, g_bCancelRequested);
+    EXPECT_EQ(0, g_bCancelRequested.load());
+}
+
+TEST_F(EngineTest, ConfirmedCancelHoldsWhenTheInstallerFinishesThePackage)
+{
+    // The installer ignores IDCANCEL (as Wine does, and Windows in phases it
+    // cannot cancel) and the package ends with its own result: the Yes still
+    // stops the queue after it.
+    struct Case
+    {
+        const char* name;
+        bool twoPackages;
+        bool cancelAtEveryProgress;  // Cancel pressed again after the Yes
+        UINT result;
+        std::vector<int> answers;
+        int status;
+    };
+    const Case cases[] = {
+        {"Yes, the package succeeds", true, false, 0, {IDCANCEL, 1}, MPI_RUN_PARTIAL},
+        {"Yes, the package asks for a restart", true, false, ERROR_SUCCESS_REBOOT_REQUIRED, {IDCANCEL, 1},
+         MPI_RUN_PARTIAL_REBOOT},
+        {"Cancel again after the Yes: not asked again", true, true, 0, {IDCANCEL, IDCANCEL}, MPI_RUN_PARTIAL},
+        {"Yes during the last package", false, false, 0, {IDCANCEL, 1}, MPI_RUN_COMPLETE},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        FakeMsi fake;
+        MessageBoxRecorder yes(IDYES);
+        EngineRun run;
+        run.base.Core().File(L"c.msi", L"{C}", 2, 0, 0);
+        if (c.twoPackages)
+            run.base.Group(L"G1").File(L"g1.msi", L"{G1}", 1, 0, 0);
+        FakeStep step = ProgressStep();
+        step.ignoresCancel = true;
+        step.result = c.result;
+        fake.Add(step);
+        fake.Add(ProgressStep());
+        run.engine.OnHook = [&](const HookCall& call) {
+            if (call.hook == L"Progress" && (c.cancelAtEveryProgress || call.name.find(L"1: 0") == 0))
+                run.engine.Cancel();
+        };
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, 0));
+        auto calls = fake.Calls();
+        ASSERT_EQ(1u, calls.size());  // no package after the confirmed one
+        EXPECT_EQ(c.answers, calls[0].answers);
+        EXPECT_EQ(1u, yes.Calls().size());
+        EXPECT_EQ(c.status, run.callback.Status());
+        EXPECT_EQ(1, run.callback.Count(L"OnComplete"));
+
+        // The Yes belonged to that run: the next one runs to its end.
+        if (c.twoPackages)
+        {
+            run.engine.OnHook = nullptr;
+            TestCallback second;
+            ASSERT_EQ(0, StartAndWait(run.engine, second, 0));
+            EXPECT_EQ(MPI_RUN_COMPLETE, second.Status());
+            EXPECT_EQ(3u, fake.Calls().size());
+        }
+    }
 }
 
 TEST_F(EngineTest, CancelAfterTheLastProgressStopsBetweenPackages)
@@ -235,15 +294,15 @@ TEST_F(EngineTest, CancelAfterTheLastProgressStopsBetweenPackages)
         EXPECT_EQ(c.status, run.callback.Status());
         EXPECT_EQ(1u, fake.Calls().size());
         EXPECT_TRUE(boxes.Calls().empty());  // no question
-        EXPECT_EQ(1, g_bCancelRequested);    // stays set
-        ::InterlockedExchange(&g_bCancelRequested, 0);
+        EXPECT_EQ(1, g_bCancelRequested.load());    // stays set
+        g_bCancelRequested = 0;
     }
 }
 
 TEST_F(EngineTest, CancelWhileIdleDoesNothing)
 {
     EXPECT_EQ(0, engine.Cancel());
-    EXPECT_EQ(0, g_bCancelRequested);
+    EXPECT_EQ(0, g_bCancelRequested.load());
 }
 
 TEST_F(EngineTest, ThrowingHooksStillEndTheRun)

@@ -14,10 +14,11 @@ const wchar_t kStickyCore[] = L"{5E4C0000-000A-4000-8000-00000000000A}";
 const wchar_t kAlpha[] = L"{5E4C0000-0003-4000-8000-000000000003}";
 const wchar_t kBeta[] = L"{5E4C0000-0004-4000-8000-000000000004}";
 const wchar_t kGamma[] = L"{5E4C0000-0005-4000-8000-000000000005}";
+const wchar_t kEpsilon[] = L"{5E4C0000-00C1-4000-8000-0000000000C1}";
 const wchar_t kHost13[] = L"{5E4C0000-0007-4000-8000-000000000007}";
 const wchar_t kHost12[] = L"{5E4C0000-0008-4000-8000-000000000008}";
 const wchar_t kHostCase[] = L"{5E4C0000-0009-4000-8000-000000000009}";
-const wchar_t* const kAllProducts[] = {kAlpha, kBeta, kGamma, kCore, kStickyCore, kSetup, kHost13, kHost12, kHostCase};
+const wchar_t* const kAllProducts[] = {kAlpha, kBeta, kGamma, kEpsilon, kCore, kStickyCore, kSetup, kHost13, kHost12, kHostCase};
 const size_t kAllProductCount = sizeof(kAllProducts) / sizeof(kAllProducts[0]);
 }
 

@@ -179,6 +179,7 @@ extern const wchar_t kStickyCore[];
 extern const wchar_t kAlpha[];
 extern const wchar_t kBeta[];
 extern const wchar_t kGamma[];
+extern const wchar_t kEpsilon[];
 extern const wchar_t kHost13[];
 extern const wchar_t kHost12[];
 extern const wchar_t kHostCase[];
