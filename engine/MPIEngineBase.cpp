@@ -7,6 +7,7 @@
 #include "engine/MPIMsi.h"
 #include "engine/MPIOwnedList.h"
 #include "support/LanguageAbbreviation.h"
+#include <new>
 #include <process.h>
 
 std::atomic<int> g_bCancelRequested(0);
@@ -65,6 +66,24 @@ void CMPIEngineBase::WaitForWorker()
 }
 
 int CMPIEngineBase::Start(int nMode, CMPISetupCallbackIfc* pCallback)
+{
+    // The caller is a window procedure: an exception from here would leave
+    // the installing page without a result and without a way on.
+    try
+    {
+        return StartRun(nMode, pCallback);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return E_OUTOFMEMORY;
+    }
+    catch (...)
+    {
+        return E_FAIL;
+    }
+}
+
+int CMPIEngineBase::StartRun(int nMode, CMPISetupCallbackIfc* pCallback)
 {
     if (m_bBusy)
         return E_ACCESSDENIED;

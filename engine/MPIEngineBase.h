@@ -64,7 +64,9 @@ public:
     void SetBusy(BOOL bBusy);
 
     // 0: the worker runs and the callback will get OnComplete; 1: nothing to
-    // do; negative (E_ACCESSDENIED, E_FAIL, a hook's value): refused.
+    // do; negative (E_ACCESSDENIED, E_FAIL, a hook's value): refused. No
+    // exception leaves it: running out of memory gives E_OUTOFMEMORY, any
+    // other exception (a hook that threw) E_FAIL; no worker runs then.
     int Start(int nMode, CMPISetupCallbackIfc* pCallback);
     // 0 queued, 1 nothing to queue, negative from a hook.
     int QueueMsi(CMPIMsi* pMsi);
@@ -120,6 +122,9 @@ public:
     BOOL m_bRebootRequired;
 
 private:
+    // Start's work; may throw (out of memory, a hook), Start turns that into
+    // a result.
+    int StartRun(int nMode, CMPISetupCallbackIfc* pCallback);
     // Prepares and queues a config (deleting it when refused); counts the
     // non-group ones in m_nNonGroupCount.
     int AppendConfig(CMPIEngineConfig* pConfig);

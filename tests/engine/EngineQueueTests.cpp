@@ -1,6 +1,8 @@
 // Which packages a run queues, in which order, with which command-line
 // parts, and when Start refuses.
 #include "EngineTestFixture.h"
+#include <new>
+#include <stdexcept>
 
 namespace
 {
@@ -231,6 +233,23 @@ const RefusalCase kRefusals[] = {
      {L"setup|1|ADDLOCAL=ALL||0", L"core|1|ADDLOCAL=ALL||0", L"G1|1|ADDLOCAL=ALL||1"}, true},
     {"DisableCancel throws in a removal", 3, [](TestEngine&, TestCallback& cb) { cb.m_bThrowInDisableCancel = true; },
      E_FAIL, {L"G1|0||REMOVE=ALL|1", L"core|0||REMOVE=ALL|0"}, true},
+    // No exception leaves Start: its caller is a window procedure.
+    {"PrepareConfig runs out of memory", 0,
+     [](TestEngine& e, TestCallback&) {
+         e.OnHook = [](const HookCall& call) {
+             if (call.hook == L"Prepare" && call.name == L"core")
+                 throw std::bad_alloc();
+         };
+     },
+     E_OUTOFMEMORY, {L"setup|1|ADDLOCAL=ALL||0"}, false},
+    {"OnRunStart throws", 0,
+     [](TestEngine& e, TestCallback&) {
+         e.OnHook = [](const HookCall& call) {
+             if (call.hook == L"RunStart")
+                 throw std::runtime_error("hook");
+         };
+     },
+     E_FAIL, {L"setup|1|ADDLOCAL=ALL||0", L"core|1|ADDLOCAL=ALL||0", L"G1|1|ADDLOCAL=ALL||1"}, true},
 };
 }
 

@@ -2,6 +2,8 @@
 // through the service: log lines, status text and progress bar from the
 // worker, Next after completion, the status in the sheet, and cancel.
 #include <gtest/gtest.h>
+#include <functional>
+#include <stdexcept>
 #include "Wizard1TestSupport.h"
 #include "engine/MPILoadMSIDll.h"
 #include "setup/service/QuandelSrv.h"
@@ -113,7 +115,7 @@ protected:
                 bool engineBusy = false)
     {
         Outcome out;
-        CQuandelSrv* srv = new CQuandelSrv;
+        CQuandelSrv* srv = makeService ? makeService() : new CQuandelSrv;
         if (withPackages)
             srv->SetBaseFolder(FixtureFolder(L"MP"));
         else
@@ -172,6 +174,29 @@ protected:
     }
 
     SeamRecorder seams;
+    // Makes the service of the next Run (the real one when empty).
+    std::function<CQuandelSrv*()> makeService;
+};
+
+// An engine whose run-start hook throws.
+class CThrowingEngine : public CQuandelEngine
+{
+public:
+    int OnRunStart() override { throw std::runtime_error("hook"); }
+};
+
+// The service with that engine in place of its own.
+class CThrowingEngineSrv : public CQuandelSrv
+{
+public:
+    CThrowingEngineSrv()
+    {
+        m_Throwing.SetOwner(this);
+        m_pEngine = &m_Throwing;
+    }
+
+private:
+    CThrowingEngine m_Throwing;
 };
 
 } // namespace
@@ -261,4 +286,20 @@ TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
             EXPECT_EQ(static_cast<int>(out.log.size()) - 1, out.selected);
         }
     }
+}
+
+TEST_F(Wizard1Run, AStartThatThrowsIsReportedAndCompletes)
+{
+    // The start handler gets a result, not an exception: the page reports
+    // the failure and offers Next, and nothing was installed.
+    makeService = [] { return new CThrowingEngineSrv; };
+    Outcome out = Run(WIZARD_ACTION_INSTALL, MPI_MODE_INSTALL_MODULES, 0, true);
+    EXPECT_EQ(MPI_RUN_NONE, out.runStatus);
+    ASSERT_FALSE(out.log.empty());
+    EXPECT_EQ(StartFailedLine(E_FAIL), out.log.back());
+    EXPECT_TRUE(out.nextEnabled);
+    EXPECT_FALSE(out.cancelEnabled);
+    EXPECT_EQ(160, out.afterNext);
+    for (const wchar_t* code : kProducts)
+        EXPECT_FALSE(IsProductInstalled(code)) << code;
 }
