@@ -3,7 +3,6 @@
 #include "setup/wizard/RemovalRunMode.h"
 #include "setup/service/QuandelSrv.h"
 #include "ids_wizard.h"
-#include <type_traits>
 
 IMPLEMENT_DYNCREATE(CSetupInstallingPg, CSetupPropertyPageEx)
 
@@ -12,21 +11,6 @@ BEGIN_MESSAGE_MAP(CSetupInstallingPg, CSetupPropertyPageEx)
     ON_MESSAGE(CSetupInstallingPg::WM_SETUP_REMOVE, &CSetupInstallingPg::OnStartRemove)
     ON_MESSAGE(CSetupInstallingPg::WM_SETUP_COMPLETE, &CSetupInstallingPg::OnRunComplete)
 END_MESSAGE_MAP()
-
-namespace {
-
-// The progress bar is bound like any control when it is a window class of
-// the layer, else by its handle.
-template <typename Ctrl>
-void BindProgressCtrl(CDataExchange* pDX, int nIDC, Ctrl& ctrl)
-{
-    if constexpr (std::is_base_of<CWnd, Ctrl>::value)
-        DDX_Control(pDX, nIDC, ctrl);
-    else
-        ctrl.m_hWnd = pDX->PrepareCtrl(nIDC);
-}
-
-} // namespace
 
 CSetupInstallingPg::CSetupInstallingPg()
     : CSetupInstallingPg(nullptr, 154, 0, 0, 0)
@@ -48,7 +32,7 @@ void CSetupInstallingPg::DoDataExchange(CDataExchange* pDX)
 {
     CSetupPropertyPageEx::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_WZ_RUN_LOG, m_LogList);
-    BindProgressCtrl(pDX, IDC_WZ_RUN_PROGRESS, m_ProgressCtrl);
+    DDX_Control(pDX, IDC_WZ_RUN_PROGRESS, m_ProgressCtrl);
     DDX_Text(pDX, IDC_WZ_RUN_TITLE, m_strTitle);
     DDX_Text(pDX, IDC_WZ_RUN_STATUS, m_strStatus);
 }
@@ -158,13 +142,13 @@ LRESULT CSetupInstallingPg::OnWizardNext()
 
 void CSetupInstallingPg::AddLogLine(const wchar_t* text)
 {
-    HWND list = m_hWnd != nullptr ? ::GetDlgItem(m_hWnd, IDC_WZ_RUN_LOG) : nullptr;
-    if (list == nullptr)
+    if (m_LogList.GetSafeHwnd() == nullptr)
         return;
-    ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text != nullptr ? text : L""));
-    LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const wchar_t* line = text != nullptr ? text : L"";
+    m_LogList.AddString(line);
+    int count = m_LogList.GetCount();
     if (count > 0)
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+        m_LogList.SetCurSel(count - 1);
 }
 
 void CSetupInstallingPg::CMPISetupCallbackIfcImp::AddMessage(LPCWSTR pszText)
@@ -174,7 +158,8 @@ void CSetupInstallingPg::CMPISetupCallbackIfcImp::AddMessage(LPCWSTR pszText)
 
 void CSetupInstallingPg::CMPISetupCallbackIfcImp::SetStatusText(LPCWSTR pszText)
 {
-    m_pPage->m_strStatus = pszText != nullptr ? pszText : L"";
+    // Straight to the control: the worker writes no member the page's data
+    // exchange reads on the user-interface thread.
     HWND page = m_pPage->m_hWnd;
     HWND status = page != nullptr ? ::GetDlgItem(page, IDC_WZ_RUN_STATUS) : nullptr;
     if (status != nullptr)

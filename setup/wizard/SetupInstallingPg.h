@@ -8,6 +8,7 @@
 #include "framework/ListBox.h"
 #include "framework/ProgressCtrl.h"
 #include "engine/MPISetupCallbackIfc.h"
+#include <atomic>
 
 class CQuandelSrv;
 
@@ -68,8 +69,8 @@ protected:
     CListBox m_LogList;            // 1048
     CProgressCtrl m_ProgressCtrl;  // 1041, driven by the engine alone
     CString m_strTitle;            // 1058
-    CString m_strStatus;           // 1040, written by the worker
-    volatile int m_nRunStatus;
+    CString m_strStatus;           // 1040; the worker sets the control itself
+    std::atomic<int> m_nRunStatus; // written by the worker before it posts completion
     CQuandelSrv* m_pSrv;           // not owned
     CMPISetupCallbackIfcImp m_CallbackImp;
     bool m_bStarted;               // one run per wizard
