@@ -8,3 +8,6 @@
 int MeasureListBoxExtent(CListBox& list, int tabStopDlu);
 // Measures and sets the extent; the width it set.
 int UpdateListBoxExtent(CListBox& list, int tabStopDlu);
+// For a list that grows one row at a time: widens the extent when the new
+// row needs more room than the list already has; the extent afterwards.
+int WidenListBoxExtent(CListBox& list, const wchar_t* row, int tabStopDlu);

@@ -1,4 +1,5 @@
 #include "setup/wizard/SetupInstallingPg.h"
+#include "setup/wizard/ListBoxExtent.h"
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/RemovalRunMode.h"
 #include "setup/service/QuandelSrv.h"
@@ -11,6 +12,13 @@ BEGIN_MESSAGE_MAP(CSetupInstallingPg, CSetupPropertyPageEx)
     ON_MESSAGE(CSetupInstallingPg::WM_SETUP_REMOVE, &CSetupInstallingPg::OnStartRemove)
     ON_MESSAGE(CSetupInstallingPg::WM_SETUP_COMPLETE, &CSetupInstallingPg::OnRunComplete)
 END_MESSAGE_MAP()
+
+namespace {
+
+// The log list uses tab stops without setting any: one every 32 dialog units.
+const int kLogTabStopDlu = 32;
+
+} // namespace
 
 CSetupInstallingPg::CSetupInstallingPg()
     : CSetupInstallingPg(nullptr, 154, 0, 0, 0)
@@ -146,6 +154,8 @@ void CSetupInstallingPg::AddLogLine(const wchar_t* text)
         return;
     const wchar_t* line = text != nullptr ? text : L"";
     m_LogList.AddString(line);
+    // Long lines (module summaries, translated failures) can be scrolled to.
+    WidenListBoxExtent(m_LogList, line, kLogTabStopDlu);
     int count = m_LogList.GetCount();
     if (count > 0)
         m_LogList.SetCurSel(count - 1);

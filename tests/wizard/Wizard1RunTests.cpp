@@ -2,12 +2,14 @@
 // through the service: log lines, status text and progress bar from the
 // worker, Next after completion, the status in the sheet, and cancel.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include <stdexcept>
 #include "Wizard1TestSupport.h"
 #include "engine/MPILoadMSIDll.h"
 #include "setup/service/QuandelSrv.h"
 #include "setup/wizard/QuandelWizard.h"
+#include "setup/wizard/SetupInstallingPg.h"
 #include "support/ResourceDllManager.h"
 #include "ids_wizard.h"
 
@@ -302,4 +304,64 @@ TEST_F(Wizard1Run, AStartThatThrowsIsReportedAndCompletes)
     EXPECT_EQ(160, out.afterNext);
     for (const wchar_t* code : kProducts)
         EXPECT_FALSE(IsProductInstalled(code)) << code;
+}
+
+namespace {
+
+// The width of a line as the log list draws it: its own font, tabs
+// expanded to the list's default stops (every 8 average characters).
+int DrawnWidth(HWND list, const wchar_t* text)
+{
+    HDC dc = ::GetDC(list);
+    HGDIOBJ old = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0)));
+    RECT rect = {0, 0, 0, 0};
+    ::DrawTextW(dc, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX);
+    ::SelectObject(dc, old);
+    ::ReleaseDC(list, dc);
+    return rect.right - rect.left;
+}
+
+} // namespace
+
+TEST_F(Wizard1Run, LongLogLinesCanBeScrolledTo)
+{
+    // Each line is wider than the ones before, but the last.
+    const wchar_t* const lines[] = {
+        L"Module profile setup started.",
+        L"Die Installation von Ternwick Modulgruppe mit langem Namen 1.02.0 ist fehlgeschlagen.",
+        L"\tA-101:\tA summary line: its tabs expand to the list's stops, and its description runs on",
+        L"A short line after them.",
+    };
+    CQuandelSrv* srv = new CQuandelSrv;
+    srv->SetBaseFolder(FixtureFolder(L"empty"));
+    ASSERT_EQ(0u, srv->Initialize(1033));
+    CQuandelWizard w(srv, 102u);
+    w.SetWizardMode();
+    RunSheet(w, [&] {
+        // Modify runs nothing: the page completes at once and stays quiet.
+        w.SetAction(WIZARD_ACTION_MODIFY);
+        w.SetActivePage(9);
+        EXPECT_TRUE(PumpUntil([&] { return SheetButtonEnabled(w, kNextButton); }, 10000));
+        auto* page = dynamic_cast<CSetupInstallingPg*>(w.GetActivePage());
+        HWND log = PageItem(w, IDC_WZ_RUN_LOG);
+        ASSERT_NE(nullptr, page);
+        ASSERT_NE(nullptr, log);
+        RECT client = {};
+        ::GetClientRect(log, &client);
+        int widest = 0;
+        for (const wchar_t* line : lines) {
+            SCOPED_TRACE(line);
+            page->GetCallback()->AddMessage(line);
+            widest = std::max(widest, DrawnWidth(log, line));
+            // Wide enough for the widest line so far, with room for the
+            // item margins only; it never shrinks.
+            int extent = static_cast<int>(::SendMessageW(log, LB_GETHORIZONTALEXTENT, 0, 0));
+            EXPECT_GE(extent, widest);
+            EXPECT_LE(extent, widest + 10);
+        }
+        EXPECT_EQ(DrawnWidth(log, lines[2]), widest) << "the tabbed line must be the widest";
+        EXPECT_GT(DrawnWidth(log, lines[1]), client.right) << "the long lines must be wider than the list";
+        Press(w, PSBTN_NEXT);
+        Press(w, PSBTN_FINISH);
+    });
 }
