@@ -140,17 +140,32 @@ int CMPIBase::Cancel()
     return 0;
 }
 
-int CMPIBase::GetRequiredDiskSpace()
+LONGLONG CMPIBase::GetPlainPackagesRequiredSpace() const
 {
-    long long space = 0;
+    LONGLONG space = 0;
     if (m_pSetupMsi)
         space += m_pSetupMsi->GetRequiredSpace(MPI_MODE_INSTALL_NEWER);
     if (m_pCoreMsi)
         space += m_pCoreMsi->GetRequiredSpace(MPI_MODE_INSTALL_NEWER);
+    return space;
+}
+
+LONGLONG CMPIBase::GetRequiredDiskSpace()
+{
+    LONGLONG space = GetPlainPackagesRequiredSpace();
     MPISetupMode mode = GetSetupType();
     for (CMPIGroupMsi* group : m_GroupMsis)
         space += group->GetRequiredSpace(mode);
-    return MPIClampToInt(space);
+    return space;
+}
+
+LONGLONG CMPIBase::GetAddedDiskSpace()
+{
+    LONGLONG space = GetPlainPackagesRequiredSpace();
+    const MPISetupMode mode = GetRunMode();
+    for (CMPIGroupMsi* group : m_GroupMsis)
+        space += group->GetAddedSize(mode);
+    return space;
 }
 
 BOOL MPIHasFlagProperty(MSIHANDLE handle, const wchar_t* name)

@@ -58,7 +58,11 @@ public:
     // E_INVALIDARG for an install mode; else the engine's Start unchanged.
     int Remove(CMPISetupCallbackIfc* callback, MPISetupMode mode);
     int Cancel();
-    int GetRequiredDiskSpace();
+    // The package files' bytes for the setup type, less what is installed.
+    LONGLONG GetRequiredDiskSpace();
+    // The bytes a run of the setup type adds to the machine: the newer setup
+    // and core packages and each group's modules not installed yet.
+    LONGLONG GetAddedDiskSpace();
 
     // The distribution folder ("...\MP\") searched by Initialize; by default
     // "MP\" beside the running program. A non-empty folder given here (with
@@ -71,6 +75,8 @@ protected:
     UINT ReadGroupPackageFile(const CString& path);
     UINT EnumerateInstalledProducts();
     UINT ExamineInstalledProduct(const wchar_t* productCode);
+    // The setup and core packages' share of both figures.
+    LONGLONG GetPlainPackagesRequiredSpace() const;
 
     CMPIMsi* m_pCoreMsi;
     CMPIMsi* m_pSetupMsi;

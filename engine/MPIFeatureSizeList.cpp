@@ -13,10 +13,10 @@ int MPIClampToInt(long long value)
 
 namespace
 {
-typedef int (CMPIFeatureSize::*Figure)() const;
-
-// One figure summed over the first entry of each listed name, in 64 bits.
-int SumListed(const CMPIFeatureSizeList& list, const CStringArray& features, Figure figure)
+// One figure (bytes or components) summed over the first entry of each
+// listed name, in 64 bits.
+template <class Figure>
+long long SumListed(const CMPIFeatureSizeList& list, const CStringArray& features, Figure figure)
 {
     long long sum = 0;
     for (int i = 0; i < features.GetSize(); ++i)
@@ -24,16 +24,17 @@ int SumListed(const CMPIFeatureSizeList& list, const CStringArray& features, Fig
         if (const CMPIFeatureSize* entry = list.Find(features[i]))
             sum += (entry->*figure)();
     }
-    return MPIClampToInt(sum);
+    return sum;
 }
 
 // One figure summed over every entry, in 64 bits.
-int SumAll(const CMPIFeatureSizeList& list, Figure figure)
+template <class Figure>
+long long SumAll(const CMPIFeatureSizeList& list, Figure figure)
 {
     long long sum = 0;
     for (size_t i = 0; i < list.GetCount(); ++i)
         sum += (list.GetAt(i)->*figure)();
-    return MPIClampToInt(sum);
+    return sum;
 }
 }
 
@@ -49,7 +50,7 @@ void CMPIFeatureSizeList::Clear()
     m_Entries.clear();
 }
 
-void CMPIFeatureSizeList::Add(const wchar_t* feature, const wchar_t* parent, int bytes, int components)
+void CMPIFeatureSizeList::Add(const wchar_t* feature, const wchar_t* parent, LONGLONG bytes, int components)
 {
     CMPIFeatureSize* entry = new CMPIFeatureSize;
     entry->SetFeature(feature ? feature : L"");
@@ -93,22 +94,22 @@ void CMPIFeatureSizeList::AddParentChain(CStringArray& features, const wchar_t* 
     }
 }
 
-int CMPIFeatureSizeList::SumBytes(const CStringArray& features) const
+LONGLONG CMPIFeatureSizeList::SumBytes(const CStringArray& features) const
 {
     return SumListed(*this, features, &CMPIFeatureSize::GetSize);
 }
 
 int CMPIFeatureSizeList::SumComponents(const CStringArray& features) const
 {
-    return SumListed(*this, features, &CMPIFeatureSize::GetComponentCount);
+    return MPIClampToInt(SumListed(*this, features, &CMPIFeatureSize::GetComponentCount));
 }
 
-int CMPIFeatureSizeList::TotalBytes() const
+LONGLONG CMPIFeatureSizeList::TotalBytes() const
 {
     return SumAll(*this, &CMPIFeatureSize::GetSize);
 }
 
 int CMPIFeatureSizeList::TotalComponents() const
 {
-    return SumAll(*this, &CMPIFeatureSize::GetComponentCount);
+    return MPIClampToInt(SumAll(*this, &CMPIFeatureSize::GetComponentCount));
 }

@@ -20,6 +20,14 @@ void CollectFeatures(const std::vector<CMPIModule*>& modules, const CMPIFeatureS
         chains.AddParentChain(features, module->GetFeatureName());
     }
 }
+
+bool IsListed(const CStringArray& features, const CString& feature)
+{
+    for (int i = 0; i < features.GetSize(); ++i)
+        if (features[i] == feature)
+            return true;
+    return false;
+}
 }
 
 CMPIGroupMsi::CMPIGroupMsi(CMPIBase* owner)
@@ -248,7 +256,7 @@ BOOL CMPIGroupMsi::IsInstalledAfter(MPISetupMode mode)
     }
 }
 
-int CMPIGroupMsi::GetInstalledSize()
+LONGLONG CMPIGroupMsi::GetInstalledSize()
 {
     if (IsInstalled() != 1)
         return 0;
@@ -258,7 +266,7 @@ int CMPIGroupMsi::GetInstalledSize()
     return m_InstalledFeatureSizes.SumBytes(features);
 }
 
-int CMPIGroupMsi::GetPackageSize(MPISetupMode mode)
+LONGLONG CMPIGroupMsi::GetPackageSize(MPISetupMode mode)
 {
     CMPISetupTypeValue type;
     MPISetupMode runMode = type.SetSetupType(mode).GetRunMode();
@@ -268,6 +276,30 @@ int CMPIGroupMsi::GetPackageSize(MPISetupMode mode)
     CollectFeatures(m_Modules, m_PackageFeatureSizes, features,
                     [runMode](CMPIModule* module) { return module->NeedsAction(runMode) != 0; });
     return m_PackageFeatureSizes.SumBytes(features);
+}
+
+LONGLONG CMPIGroupMsi::GetAddedSize(MPISetupMode mode)
+{
+    CMPISetupTypeValue type;
+    const MPISetupMode runMode = type.SetSetupType(mode).GetRunMode();
+    if (HasPackage() != 1 || NeedsAction(runMode) != 1)
+        return 0;
+    CStringArray features;
+    CollectFeatures(m_Modules, m_PackageFeatureSizes, features, [runMode](CMPIModule* module) {
+        return module->IsInPackage() == 1 && module->NeedsAction(runMode) == 1;
+    });
+    // What is on the machine already adds nothing: an installed module, or a
+    // feature of the group's own (not a module) once the group is installed.
+    // A module that is also a parent of another one is counted once.
+    CStringArray added;
+    for (int i = 0; i < features.GetSize(); ++i)
+    {
+        const CMPIModule* module = FindModule(features[i]);
+        const BOOL present = module != NULL ? module->IsInstalled() : IsInstalled();
+        if (present != 1 && !IsListed(added, features[i]))
+            added.Add(features[i]);
+    }
+    return m_PackageFeatureSizes.SumBytes(added);
 }
 
 int CMPIGroupMsi::GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode mode)

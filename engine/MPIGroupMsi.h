@@ -17,11 +17,15 @@ public:
     UINT ReadPackage(const wchar_t* path, MSIHANDLE package) override;
     UINT ReadInstalled(const wchar_t* productCode, MSIHANDLE product) override;
     BOOL NeedsAction(MPISetupMode mode) override;
-    int GetPackageSize(MPISetupMode mode) override;
-    int GetInstalledSize() override;
+    LONGLONG GetPackageSize(MPISetupMode mode) override;
+    LONGLONG GetInstalledSize() override;
     int GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode mode) override;
     virtual void GetFeatureList(CString& list, MPISetupMode mode);
     virtual BOOL IsInstalledAfter(MPISetupMode mode);
+    // The bytes a run of that mode adds to the machine: the package file's
+    // modules it installs that are not installed yet, with the parent
+    // features they need that are not installed either.
+    LONGLONG GetAddedSize(MPISetupMode mode);
     // Makes a module of this group, appends it and returns it.
     virtual CMPIModule* CreateModule();
 

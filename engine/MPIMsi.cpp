@@ -204,12 +204,12 @@ BOOL CMPIMsi::NeedsAction(MPISetupMode mode)
     }
 }
 
-int CMPIMsi::GetPackageSize(MPISetupMode)
+LONGLONG CMPIMsi::GetPackageSize(MPISetupMode)
 {
     return m_PackageFeatureSizes.TotalBytes();
 }
 
-int CMPIMsi::GetInstalledSize()
+LONGLONG CMPIMsi::GetInstalledSize()
 {
     return m_InstalledFeatureSizes.TotalBytes();
 }
@@ -219,14 +219,14 @@ int CMPIMsi::GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode)
     return list ? list->TotalComponents() : 0;
 }
 
-int CMPIMsi::GetRequiredSpace(MPISetupMode mode)
+LONGLONG CMPIMsi::GetRequiredSpace(MPISetupMode mode)
 {
     if (HasPackage() != 1 || IsNewer() != 1)
         return 0;
-    long long space = GetPackageSize(mode);
+    LONGLONG space = GetPackageSize(mode);
     if (IsInstalled() == 1)
         space -= GetInstalledSize();
-    return MPIClampToInt(space);
+    return space;
 }
 
 int CMPIMsi::GetComponentCountForMode(MPISetupMode mode)

@@ -26,12 +26,12 @@ public:
     UINT OpenMsiHandle(MSIHANDLE* handle, int source);
     BOOL GetActiveDatabase(MSIHANDLE handle, MSIHANDLE* database);
 
-    // Decisions and figures.
+    // Decisions and figures; byte counts in 64 bits.
     virtual BOOL NeedsAction(MPISetupMode mode);
-    virtual int GetPackageSize(MPISetupMode mode);
-    virtual int GetInstalledSize();
+    virtual LONGLONG GetPackageSize(MPISetupMode mode);
+    virtual LONGLONG GetInstalledSize();
     virtual int GetComponentCount(CMPIFeatureSizeList* list, MPISetupMode mode);
-    int GetRequiredSpace(MPISetupMode mode);
+    LONGLONG GetRequiredSpace(MPISetupMode mode);
     int GetComponentCountForMode(MPISetupMode mode);
 
     // State and versions.
@@ -56,8 +56,8 @@ public:
 
     // Feature sizes of one side.
     void ReadFeatureSizes(MSIHANDLE handle, int source);
-    void SumFeature(MSIHANDLE database, const wchar_t* feature, int* bytes, int* components);
-    int GetComponentBytes(MSIHANDLE database, const wchar_t* component);
+    void SumFeature(MSIHANDLE database, const wchar_t* feature, LONGLONG* bytes, int* components);
+    LONGLONG GetComponentBytes(MSIHANDLE database, const wchar_t* component);
     CMPIFeatureSizeList& GetFeatureSizes(int source)
     {
         return source ? m_InstalledFeatureSizes : m_PackageFeatureSizes;

@@ -19,13 +19,14 @@ void CMPIMsi::ReadFeatureSizes(MSIHANDLE handle, int source)
         if (MPIReadRecordString(view.Record(), 1, feature, 255) != ERROR_SUCCESS ||
             MPIReadRecordString(view.Record(), 2, parent, 255) != ERROR_SUCCESS)
             continue;
-        int bytes = 0, components = 0;
+        LONGLONG bytes = 0;
+        int components = 0;
         SumFeature(database.get(), feature, &bytes, &components);
         list.Add(feature, parent, bytes, components);
     }
 }
 
-void CMPIMsi::SumFeature(MSIHANDLE database, const wchar_t* feature, int* bytes, int* components)
+void CMPIMsi::SumFeature(MSIHANDLE database, const wchar_t* feature, LONGLONG* bytes, int* components)
 {
     *bytes = 0;
     *components = 0;
@@ -43,11 +44,11 @@ void CMPIMsi::SumFeature(MSIHANDLE database, const wchar_t* feature, int* bytes,
         if (MPIReadRecordString(view.Record(), 2, component, 255) == ERROR_SUCCESS)
             sum += GetComponentBytes(database, component);
     }
-    *bytes = MPIClampToInt(sum);
+    *bytes = sum;
     *components = MPIClampToInt(count);
 }
 
-int CMPIMsi::GetComponentBytes(MSIHANDLE database, const wchar_t* component)
+LONGLONG CMPIMsi::GetComponentBytes(MSIHANDLE database, const wchar_t* component)
 {
     CString query;
     query.Format(L"SELECT `File`,`Component_`,`FileSize` FROM `File` WHERE `Component_` = '%s'", component);
@@ -62,5 +63,5 @@ int CMPIMsi::GetComponentBytes(MSIHANDLE database, const wchar_t* component)
         if (size > 0)
             sum += size;
     }
-    return MPIClampToInt(sum);
+    return sum;
 }

@@ -83,16 +83,16 @@ TEST_F(FeatureTree, SumsAndTotals)
     EXPECT_EQ(0, list.TotalBytes());
 }
 
-TEST(FeatureSizeList, SumsClampInsteadOfOverflowing)
+TEST(FeatureSizeList, BytesGoBeyond32BitsAndCountsClamp)
 {
     CMPIFeatureSizeList list;
-    list.Add(L"A", L"", INT_MAX, INT_MAX);
+    list.Add(L"A", L"", 3000000000LL, INT_MAX);
     list.Add(L"B", L"", INT_MAX, INT_MAX);
     CStringArray names;
     names.Add(L"A");
     names.Add(L"B");
-    EXPECT_EQ(INT_MAX, list.SumBytes(names));
+    EXPECT_EQ(3000000000LL + INT_MAX, list.SumBytes(names));
     EXPECT_EQ(INT_MAX, list.SumComponents(names));
-    EXPECT_EQ(INT_MAX, list.TotalBytes());
+    EXPECT_EQ(3000000000LL + INT_MAX, list.TotalBytes());
     EXPECT_EQ(INT_MAX, list.TotalComponents());
 }

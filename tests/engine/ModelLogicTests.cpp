@@ -1,7 +1,6 @@
 // Run modes, versions, comparisons and the group's decisions, on package
 // objects whose sides are set directly.
 #include <gtest/gtest.h>
-#include <climits>
 #include <string>
 #include "engine/MPIBase.h"
 #include "engine/MPIDefs.h"
@@ -212,14 +211,14 @@ TEST(PackageVersion, RequiredSpaceAndComponentCounts)
     EXPECT_EQ(3, newer.GetComponentCountForMode(MPI_MODE_REMOVE_ALL));
     EXPECT_EQ(0, newer.GetComponentCountForMode(MPI_MODE_REMOVE_GROUPS));
 
-    // Huge figures clamp instead of wrapping.
+    // Byte figures beyond 32 bits neither clamp nor wrap.
     LogicMsi huge(NULL);
     huge.Package(kCodeA, L"2.0.0").Installed(kCodeB, L"1.0.0");
-    huge.GetFeatureSizes(0).Add(L"A", L"", INT_MAX, 1);
-    huge.GetFeatureSizes(0).Add(L"B", L"", INT_MAX, 1);
-    huge.GetFeatureSizes(1).Add(L"A", L"", -INT_MAX, 1);
-    EXPECT_EQ(INT_MAX, huge.GetPackageSize(0));
-    EXPECT_EQ(INT_MAX, huge.GetRequiredSpace(MPI_MODE_INSTALL_NEWER));
+    huge.GetFeatureSizes(0).Add(L"A", L"", 3000000000LL, 1);
+    huge.GetFeatureSizes(0).Add(L"B", L"", 2000000000LL, 1);
+    huge.GetFeatureSizes(1).Add(L"A", L"", 500000000LL, 1);
+    EXPECT_EQ(5000000000LL, huge.GetPackageSize(0));
+    EXPECT_EQ(4500000000LL, huge.GetRequiredSpace(MPI_MODE_INSTALL_NEWER));
 }
 
 TEST(GroupPackage, MinimumCoreVersion)
@@ -389,4 +388,54 @@ TEST(GroupPackage, SizesOverModulesAndParents)
     // Component counts take their parent chains from the package side, which
     // an installed-only group lacks: ModB alone.
     EXPECT_EQ(2, installed.GetComponentCount(&inst, MPI_MODE_REMOVE_ALL));
+}
+
+// What a run adds: the modules it installs that are not installed yet, with
+// the parents they need that are not on the machine either.
+TEST(GroupPackage, AddedSizeCountsWhatIsNotInstalledYet)
+{
+    struct Case
+    {
+        const char* what;
+        const wchar_t* package;     // version, or NULL: no package file
+        const wchar_t* installed;   // version, or NULL: not installed
+        const wchar_t* flags[3];    // of ModA, ModB (child of ModA), ModC
+        LONGLONG mode1;
+    };
+    const Case cases[] = {
+        {"new group: modules and their parents", L"1.0.0", NULL, {L"P", L"P", L"P"}, 100 + 200 + 350 + 50},
+        {"extension: ModB and ModC; installed ModA and Main add nothing", L"1.0.0", L"1.0.0", {L"PI", L"P", L"PA"},
+         350 + 50},
+        {"extension of an absent parent: ModA counts, Main does not", L"1.0.0", L"1.0.0", {L"PA", L"PI", L"PI"},
+         200},
+        {"upgrade: the module not installed yet", L"2.0.0", L"1.0.0", {L"PI", L"PI", L"P"}, 50},
+        {"everything installed", L"1.0.0", L"1.0.0", {L"PI", L"PI", L"PI"}, 0},
+        {"installed-only group", NULL, L"1.0.0", {L"I", L"I", L"A"}, 0},
+    };
+    for (const Case& c : cases)
+    {
+        LogicGroup group(NULL);
+        if (c.package)
+            group.Package(kCodeA, c.package);
+        if (c.installed)
+            group.Installed(kCodeA, c.installed);
+        CMPIFeatureSizeList& pkg = group.GetFeatureSizes(0);
+        pkg.Add(L"Main", L"", 100, 1);
+        pkg.Add(L"ModA", L"Main", 200, 1);
+        pkg.Add(L"ModB", L"ModA", 350, 2);
+        pkg.Add(L"ModC", L"", 50, 1);
+        group.Module(L"ModA", c.flags[0]).Module(L"ModB", c.flags[1]).Module(L"ModC", c.flags[2]);
+        EXPECT_EQ(c.mode1, group.GetAddedSize(MPI_MODE_INSTALL_MODULES)) << c.what;
+        // The base model selects nothing for a custom run.
+        EXPECT_EQ(0, group.GetAddedSize(MPI_MODE_INSTALL_CUSTOM)) << c.what;
+    }
+
+    // A child listed before its parent module: the parent counts once.
+    LogicGroup group(NULL);
+    group.Package(kCodeA, L"1.0.0");
+    group.GetFeatureSizes(0).Add(L"Main", L"", 100, 1);
+    group.GetFeatureSizes(0).Add(L"ModA", L"Main", 200, 1);
+    group.GetFeatureSizes(0).Add(L"ModB", L"ModA", 350, 2);
+    group.Module(L"ModB", L"P").Module(L"ModA", L"P");
+    EXPECT_EQ(100 + 200 + 350, group.GetAddedSize(MPI_MODE_INSTALL_MODULES));
 }
