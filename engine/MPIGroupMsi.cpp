@@ -65,8 +65,21 @@ UINT CMPIGroupMsi::ReadInstalled(const wchar_t* productCode, MSIHANDLE product)
 void CMPIGroupMsi::ClearInstalled()
 {
     CMPIMsi::ClearInstalled();
+    // Modules that only the earlier product had go with it; the package
+    // file's modules stay and forget their installed state.
+    std::vector<CMPIModule*> kept;
+    kept.reserve(m_Modules.size());   // no allocation fails halfway through
     for (CMPIModule* module : m_Modules)
-        module->ClearInstalledState();
+    {
+        if (module->IsInPackage() == 1)
+        {
+            module->ClearInstalledState();
+            kept.push_back(module);
+        }
+        else
+            delete module;
+    }
+    m_Modules.swap(kept);
 }
 
 CMPIModule* CMPIGroupMsi::CreateModule()

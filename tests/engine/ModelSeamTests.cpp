@@ -2,6 +2,7 @@
 // pointers replaced, for answers a real installer cannot be made to give.
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -119,17 +120,55 @@ TEST_F(SeamTest, InstalledModulesFromTheFeatureEnumeration)
     }
 }
 
+namespace {
+// A group whose package file has the module ModA.
+class PackagedGroup : public CMPIGroupMsi
+{
+public:
+    PackagedGroup() : CMPIGroupMsi(NULL)
+    {
+        class Packaged : public CMPIModule
+        {
+        public:
+            explicit Packaged(CMPIGroupMsi* group) : CMPIModule(group)
+            {
+                m_strFeatureName = L"ModA";
+                m_bInPackage = TRUE;
+            }
+        };
+        m_strProductCode = L"{E1A00000-FFFF-4000-8000-00000000FFF0}";
+        m_Modules.push_back(new Packaged(this));
+    }
+};
+} // namespace
+
 // A second installed product read into the same group replaces the first
-// one's module states instead of adding to them.
+// one's module states instead of adding to them; modules that only the
+// first product had go with it.
 TEST_F(SeamTest, SecondInstalledProductReplacesModuleStates)
 {
-    CMPIGroupMsi group(NULL);
-    g_Features = {{L"ModA", INSTALLSTATE_LOCAL}, {L"ModB", INSTALLSTATE_ABSENT}};
-    ASSERT_EQ(0u, group.ReadInstalled(L"{E1A00000-FFFF-4000-8000-00000000FFF1}", 0));
-    g_Features = {{L"ModA", INSTALLSTATE_ABSENT}, {L"ModB", INSTALLSTATE_LOCAL}};
-    ASSERT_EQ(0u, group.ReadInstalled(L"{E1A00000-FFFF-4000-8000-00000000FFF2}", 0));
-    EXPECT_EQ(L"ModA:A,ModB:I", States(group));
-    EXPECT_STREQ(L"{E1A00000-FFFF-4000-8000-00000000FFF2}", group.GetProductCode(1));
+    struct Case
+    {
+        const char* what;
+        bool packaged;
+        const wchar_t* states;
+    };
+    const Case cases[] = {
+        {"installed-only group", false, L"ModA:A,ModB:I"},
+        {"group with a package file", true, L"ModA:A,ModB:I"},
+    };
+    for (const Case& c : cases)
+    {
+        std::unique_ptr<CMPIGroupMsi> group(c.packaged ? new PackagedGroup : new CMPIGroupMsi(NULL));
+        g_Features = {{L"ModA", INSTALLSTATE_LOCAL}, {L"ModB", INSTALLSTATE_ABSENT}, {L"ModC", INSTALLSTATE_LOCAL}};
+        ASSERT_EQ(0u, group->ReadInstalled(L"{E1A00000-FFFF-4000-8000-00000000FFF1}", 0)) << c.what;
+        ASSERT_EQ(L"ModA:I,ModB:A,ModC:I", States(*group)) << c.what;
+        g_Features = {{L"ModA", INSTALLSTATE_ABSENT}, {L"ModB", INSTALLSTATE_LOCAL}};
+        ASSERT_EQ(0u, group->ReadInstalled(L"{E1A00000-FFFF-4000-8000-00000000FFF2}", 0)) << c.what;
+        EXPECT_EQ(std::wstring(c.states), States(*group)) << c.what;
+        EXPECT_EQ(c.packaged ? 1 : 0, group->GetModule(0)->IsInPackage()) << c.what;
+        EXPECT_STREQ(L"{E1A00000-FFFF-4000-8000-00000000FFF2}", group->GetProductCode(1)) << c.what;
+    }
 }
 
 namespace {
