@@ -238,6 +238,10 @@ int CMPIEngineBase::QueueGroupMsi(CMPIGroupMsi* pGroup)
     const BOOL bInstall = IsInstallMode(m_Mode);
     if (!bInstall && pGroup->IsInstalled() != 1)
         return 1;
+    // Without a package file there is nothing to install from (the command
+    // would name an empty path).
+    if (bInstall && pGroup->HasPackage() != 1)
+        return 1;
 
     CString strFeatures;
     pGroup->GetFeatureList(strFeatures, m_Mode);

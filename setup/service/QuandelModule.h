@@ -16,7 +16,9 @@ public:
     UINT LoadInstalled(const wchar_t* feature, MSIHANDLE product) override;
     BOOL NeedsAction(MPISetupMode mode) override;
 
-    void SetInstallSelection(BOOL selected) { m_bInstallSelection = selected; }
+    // Only a module of the package file can be installed: any other (of an
+    // installed-only group, or one a newer package dropped) takes no selection.
+    void SetInstallSelection(BOOL selected) { m_bInstallSelection = (selected && IsInPackage() == 1) ? TRUE : FALSE; }
     BOOL GetInstallSelection() const { return m_bInstallSelection; }
     void SetRemoveMark(BOOL marked) { m_bRemoveMark = marked; }
     BOOL GetRemoveMark() const { return m_bRemoveMark; }

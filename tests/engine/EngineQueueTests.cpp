@@ -39,6 +39,13 @@ const QueueCase kQueueCases[] = {
          b.Core().File(L"c.msi", L"{C-NEW}", 2, 5, 7).Installed(L"{C-OLD}", 2, 5, 7).ForceNeedsAction(1);
      },
      {L"core|0||REMOVE=ALL|0", L"core|1|ADDLOCAL=ALL||0"}, 2},
+    {"install: a group without a package file is never queued", 2,
+     [](TestBase& b) {
+         b.Core().File(L"c.msi", L"{C}", 2, 5, 0).ForceNeedsAction(1);
+         b.Group(L"G1").Installed(L"{G1}", 1, 0, 0).Action(TRUE, L"ModA");
+         b.Group(L"G2").File(L"g2.msi", L"{G2}", 1, 0, 0).Installed(L"{G2}", 1, 0, 0).Action(TRUE, L"ModB");
+     },
+     {L"core|1|ADDLOCAL=ALL||0", L"G2|1|ADDLOCAL=ModB||1"}, 1},
     {"remove everything: groups, then core, then setup", 3,
      [](TestBase& b) {
          b.Setup().Installed(L"{S}", 1, 0, 0);

@@ -117,6 +117,12 @@ ModuleState NotInstalled(ModuleState state)
     state.installed = false;
     return state;
 }
+
+ModuleState NotInPackage(ModuleState state)
+{
+    state.inPackage = false;
+    return state;
+}
 }
 
 TEST(GroupModes, NeedsActionFeatureListAndInstalledAfter)
@@ -136,6 +142,11 @@ TEST(GroupModes, NeedsActionFeatureListAndInstalledAfter)
         {"custom, both selected", true, false, {NotInstalled(With(M1, true, false)), NotInstalled(With(M2, true, false))},
          2, 1, L"M1,M2", 1},
         {"custom, none selected", true, true, {M1, M2}, 2, 0, L"", 0},
+        // Only the package file's modules can be installed: checks reach no other.
+        {"custom, installed-only group checked", false, true,
+         {NotInPackage(With(M1, true, false)), NotInPackage(With(M2, true, false))}, 2, 0, L"", 0},
+        {"custom, a module the newer package dropped", true, true,
+         {With(M1, true, false), NotInPackage(With(M2, true, false))}, 2, 1, L"M1", 1},
         {"groups, file and product", true, true, {M1, M2}, 4, 1, L"ALL", 0},
         {"groups, product only", false, true, {M1, M2}, 4, 0, L"ALL", 1},
         {"groups, file only", true, false, {NotInstalled(M1)}, 4, 0, L"ALL", 0},

@@ -11,6 +11,7 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/SetupInstallingPg.h"
 #include "support/ResourceDllManager.h"
+#include "ids_pages.h"
 #include "ids_wizard.h"
 
 namespace {
@@ -113,8 +114,9 @@ protected:
         bool cancelPressed = false;
         int afterNext = 0;
     };
+    // beforeRun, when given, works the pages before the installing page.
     Outcome Run(int action, int setupType, int removalKind, bool withPackages, bool pressCancel = false,
-                bool engineBusy = false)
+                bool engineBusy = false, const std::function<void(CQuandelWizard&)>& beforeRun = nullptr)
     {
         Outcome out;
         CQuandelSrv* srv = makeService ? makeService() : new CQuandelSrv;
@@ -131,6 +133,8 @@ protected:
         RunSheet(w, [&] {
             w.SetAction(action);
             w.SetRemovalKind(removalKind);
+            if (beforeRun)
+                beforeRun(w);
             // The run starts from a posted message: the spy is in place before.
             w.SetActivePage(9);
             InstallSpy(w, pressCancel);
@@ -235,6 +239,35 @@ TEST_F(Wizard1Run, InstallThenRemoveEverything)
     for (const wchar_t* code : kProducts)
         EXPECT_FALSE(IsProductInstalled(code)) << code;
     EXPECT_EQ(1, seams.Count(L"shell"));
+}
+
+// A group installed without its package file beside the program is listed
+// on the module page; Check All reaches its rows, but the run installs only
+// what the package files can install, and completes.
+TEST_F(Wizard1Run, CheckAllOverAnInstalledOnlyGroupInstallsWhatShips)
+{
+    const wchar_t* const bravo = L"{A1D30000-1A04-4000-8000-000000001A04}";
+    struct Cleanup
+    {
+        const wchar_t* code;
+        ~Cleanup() { RemoveProduct(code); }
+    } cleanup{bravo};
+    ASSERT_EQ(0u, InstallPackage(FixtureFolder(L"packages") + L"w1_groupB.msi"));
+    Outcome install = Run(WIZARD_ACTION_INSTALL, MPI_MODE_INSTALL_CUSTOM, 0, true, false, false,
+                          [](CQuandelWizard& w) {
+                              w.SetActivePage(5);
+                              Pump();
+                              ::SendMessageW(PageItem(w, IDC_PAGES_CHECK_ALL), BM_CLICK, 0, 0);
+                              Press(w, PSBTN_NEXT);
+                              EXPECT_EQ(IDD_PAGES_SUMMARY, ActiveTemplate(w));
+                          });
+    EXPECT_EQ(MPI_RUN_COMPLETE, install.runStatus);
+    ASSERT_FALSE(install.log.empty());
+    for (const std::wstring& line : install.log)
+        EXPECT_EQ(std::wstring::npos, line.find(L"failed")) << line;
+    for (const wchar_t* code : kProducts)
+        EXPECT_TRUE(IsProductInstalled(code)) << code;
+    EXPECT_TRUE(IsProductInstalled(bravo));
 }
 
 TEST_F(Wizard1Run, CancelDuringInstallAsksAndKeepsTheWizard)

@@ -23,6 +23,9 @@ quandel_msi_fixture(w1_core ${w1_fixtures}/w1_single.wxs OUTPUT_DIR ${w1_out}/pa
   DEFINES CID=1A02 ROLE=PELMORA_DUNMOOR "NAME=Quandel Wizard Test Module Profile Core" VERSION=3.0.0)
 quandel_msi_fixture(w1_groupA ${w1_fixtures}/w1_group.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
   DEFINES CID=1A03 P=A NAME=Alpha VERSION=1.2.0)
+# A group installed by a test on its own, never in the distribution folder.
+quandel_msi_fixture(w1_groupB ${w1_fixtures}/w1_group.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
+  DEFINES CID=1A04 P=B NAME=Bravo VERSION=1.0.0)
 quandel_msi_fixture(w1_host13 ${w1_fixtures}/w1_single.wxs OUTPUT_DIR ${w1_out}/packages DEPENDS ${w1_payload}
   DEFINES CID=1AF1 ROLE=HOST "NAME=Pelmora v13.2 Wizard Test Host" VERSION=13.2.0)
 set(w1_layout
@@ -39,7 +42,7 @@ add_custom_command(OUTPUT ${w1_layout}
   COMMENT "wizard test distribution folders"
   VERBATIM)
 add_custom_target(wizard1_layout DEPENDS ${w1_layout})
-add_dependencies(wizard1_layout fixture_w1_setup fixture_w1_core fixture_w1_groupA fixture_w1_host13)
+add_dependencies(wizard1_layout fixture_w1_setup fixture_w1_core fixture_w1_groupA fixture_w1_groupB fixture_w1_host13)
 
 # The test programs find their language libraries beside themselves, named
 # after themselves: copies of Quandel's.
