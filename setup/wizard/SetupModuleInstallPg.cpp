@@ -116,13 +116,12 @@ double CSetupModuleInstallPg::GetRequiredMB()
 {
     if (m_pSrv == NULL)
         return 0.0;
-    const int bytes = m_pSrv->GetRequiredDiskSpace();
-    return bytes > 0 ? bytes / 1048576.0 : 0.0;
+    const LONGLONG bytes = m_pSrv->GetAddedDiskSpace();
+    return bytes > 0 ? static_cast<double>(bytes) / 1048576.0 : 0.0;
 }
 
 void CSetupModuleInstallPg::UpdateSpaceText()
 {
-    ApplySelections();
     CString figure;
     figure.Format(L"%.1fMB", GetRequiredMB());
     m_strSpace.FormatMessage(IDS_PAGES_INSTALL_SPACE, static_cast<const wchar_t*>(figure));
@@ -150,10 +149,17 @@ void CSetupModuleInstallPg::ShowSelectedDetails()
     UpdateData(FALSE);
 }
 
+void CSetupModuleInstallPg::OnChecksChanged()
+{
+    ApplySelections();
+    UpdateButtons();
+}
+
 void CSetupModuleInstallPg::OnTreeSelChange()
 {
     ShowSelectedDetails();
-    UpdateButtons();
+    // A click on a row's check box selects the row as well.
+    OnChecksChanged();
 }
 
 BOOL CSetupModuleInstallPg::OnSetActive()
@@ -174,9 +180,8 @@ BOOL CSetupModuleInstallPg::OnKillActive()
 
 BOOL CSetupModuleInstallPg::PreTranslateMessage(MSG* pMsg)
 {
-    // Once a check has changed, bring the figures and the selections in step.
     if (IsCheckChangeDone(pMsg, m_Tree))
-        UpdateButtons();
+        OnChecksChanged();
     return CSetupPropertyPageEx::PreTranslateMessage(pMsg);
 }
 
@@ -195,13 +200,13 @@ LRESULT CSetupModuleInstallPg::OnWizardNext()
 void CSetupModuleInstallPg::OnUncheckAll()
 {
     m_Tree.UncheckAll();
-    UpdateButtons();
+    OnChecksChanged();
 }
 
 void CSetupModuleInstallPg::OnCheckAll()
 {
     m_Tree.CheckAll();
-    UpdateButtons();
+    OnChecksChanged();
 }
 
 void CSetupModuleInstallPg::OnDiskSpace()

@@ -22,7 +22,7 @@ public:
     LRESULT OnWizardNext() override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // The space the current choices need, in MB, and its line of text.
+    // The space the chosen run adds, in MB, and its line of text.
     double GetRequiredMB();
     void UpdateSpaceText();
     // Writes every module row's check into its module's install selection.
@@ -36,6 +36,9 @@ protected:
     void FillTree();
     void ShowSelectedDetails();
     void UpdateButtons();
+    // The checks may have changed: they become the install selections, then
+    // the space line and the buttons follow.
+    void OnChecksChanged();
     void OnTreeSelChange();
     void OnUncheckAll();
     void OnCheckAll();

@@ -123,9 +123,14 @@ BOOL CSetupModuleRemovePg::HasMarkedModules()
     return FALSE;
 }
 
-void CSetupModuleRemovePg::UpdateButtons()
+void CSetupModuleRemovePg::OnChecksChanged()
 {
     ApplyChecks();
+    UpdateButtons();
+}
+
+void CSetupModuleRemovePg::UpdateButtons()
+{
     CPropertySheet* sheet = DYNAMIC_DOWNCAST(CPropertySheet, GetParent());
     if (sheet == NULL)
         return;
@@ -149,7 +154,8 @@ void CSetupModuleRemovePg::OnTreeSelChange()
     int group = -1, module = -1;
     if (CModuleCheckRows::RowToObjects(m_Tree, m_Tree.GetCaretIndex(), group, module))
         ShowDetails(group, module);
-    UpdateButtons();
+    // A click on a row's check box selects the row as well.
+    OnChecksChanged();
 }
 
 BOOL CSetupModuleRemovePg::OnSetActive()
@@ -166,9 +172,8 @@ BOOL CSetupModuleRemovePg::OnKillActive()
 
 BOOL CSetupModuleRemovePg::PreTranslateMessage(MSG* pMsg)
 {
-    // Once a check has changed, bring the marks and the buttons in step.
     if (IsCheckChangeDone(pMsg, m_Tree))
-        UpdateButtons();
+        OnChecksChanged();
     return CSetupPropertyPageEx::PreTranslateMessage(pMsg);
 }
 
@@ -190,11 +195,11 @@ void CSetupModuleRemovePg::OnUncheckAll()
     // Every installed group, listed or not, keeps no mark.
     for (int i = 0; m_pSrv != NULL && m_pSrv->GetMsi(i) != NULL; ++i)
         SetRemoveMarks(i, -1, FALSE);
-    UpdateButtons();
+    OnChecksChanged();
 }
 
 void CSetupModuleRemovePg::OnCheckAll()
 {
     m_Tree.CheckAll();
-    UpdateButtons();
+    OnChecksChanged();
 }

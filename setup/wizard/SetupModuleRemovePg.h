@@ -29,6 +29,9 @@ protected:
     void FillShippedTree();
     void FillTree(BOOL shippedOnly);
     void UpdateButtons();
+    // The checks may have changed: they become the remove marks, then the
+    // buttons follow.
+    void OnChecksChanged();
     void ShowDetails(int group, int module);
     void SetRemoveMarks(int group, int module, BOOL mark);
     // Every module row's check becomes its module's remove mark.

@@ -296,11 +296,6 @@ TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
             // Two group rows, collapsed; rows start as the modules' selections.
             EXPECT_EQ(2, static_cast<int>(::SendMessageW(Item(IDC_PAGES_INSTALL_TREE), LB_GETCOUNT, 0, 0)));
             EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(wizard->m_hWnd, IDC_PAGES_DISKSPACE_BUTTON)));
-            CString space;
-            CString figure;
-            figure.Format(L"%.1fMB", srv->GetRequiredDiskSpace() / 1048576.0);
-            space.FormatMessage(IDS_PAGES_INSTALL_SPACE, figure.GetString());
-            EXPECT_EQ(std::wstring(space.GetString()), w2::TextOf(Item(IDC_PAGES_SPACE)));
             // Open the second group and uncheck its first module (same text as in the first group).
             Tree(IDC_PAGES_INSTALL_TREE)->Expand(1);
             ASSERT_EQ(L"TW-1", std::wstring(Tree(IDC_PAGES_INSTALL_TREE)->GetTextAt(2).GetString()));
@@ -321,6 +316,121 @@ TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
         [&] { Click(IDC_PAGES_CHECK_ALL); },
         [&] { wizard->PressButton(PSBTN_NEXT); },
         [&] { EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1}), selections()); },
+    });
+}
+
+BOOL CALLBACK FindDiskSpaceDialog(HWND wnd, LPARAM found)
+{
+    if (!::IsWindowVisible(wnd) || ::GetDlgItem(wnd, IDC_PAGES_DRIVE_LIST) == NULL)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
+// The space line and the disk-space dialog: the space the chosen run adds.
+class SpaceTest : public PageTest
+{
+protected:
+    // The page's space line for a figure.
+    static std::wstring SpaceLine(const wchar_t* figure)
+    {
+        CString line;
+        line.FormatMessage(IDS_PAGES_INSTALL_SPACE, figure);
+        return line.GetString();
+    }
+    std::wstring Space() const { return w2::TextOf(Item(IDC_PAGES_SPACE)); }
+    // Clicks a row's check box through the sheet's message loop, as the
+    // user's mouse does (the page follows the button's release).
+    void PostClickCheck(int row) const
+    {
+        RECT rect = {};
+        ::SendMessageW(Item(IDC_PAGES_INSTALL_TREE), LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&rect));
+        const LPARAM point = MAKELPARAM(rect.left + 3, rect.top + 3);
+        ::PostMessageW(Item(IDC_PAGES_INSTALL_TREE), WM_LBUTTONDOWN, MK_LBUTTON, point);
+        ::PostMessageW(Item(IDC_PAGES_INSTALL_TREE), WM_LBUTTONUP, 0, point);
+    }
+    // Opens the disk-space dialog; the next step runs inside its loop.
+    void PostDiskSpace() const
+    {
+        ::PostMessageW(::GetDlgItem(wizard->m_hWnd, IDC_PAGES_DISKSPACE_BUTTON), BM_CLICK, 0, 0);
+    }
+    // The required-space text of the open disk-space dialog; closes it.
+    static std::wstring TakeDiskSpaceText()
+    {
+        HWND dialog = NULL;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &FindDiskSpaceDialog, reinterpret_cast<LPARAM>(&dialog));
+        if (dialog == NULL)
+            return L"(no dialog)";
+        const std::wstring text = w2::TextOf(::GetDlgItem(dialog, IDC_PAGES_SPACE));
+        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return text;
+    }
+    static std::wstring DiskText(int mb)
+    {
+        CString text;
+        text.FormatMessage(IDS_PAGES_DISK_REQUIRED, mb);
+        return text.GetString();
+    }
+};
+
+// An installed group of the package's version, extended: only the modules
+// not installed yet count (SZ-2 1 MiB, SZ-3 300 KiB), whatever the checks
+// of the installed SZ-1 (2 MiB) say.
+TEST_F(SpaceTest, ExtendingAnInstalledGroupCountsTheModulesStillToInstall)
+{
+    w2::InstalledPackage sized(L"w2_sized", L"Main,ModA");
+    ASSERT_EQ(0u, sized.result);
+    Open({L"w2_sized"});
+    srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
+    w2::RunSheet(*wizard, {
+        [&] { wizard->SetActivePage(kInstall); },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"1.3MB"), Space());
+            Tree(IDC_PAGES_INSTALL_TREE)->Expand(0);
+            ASSERT_EQ(L"SZ-1", std::wstring(Tree(IDC_PAGES_INSTALL_TREE)->GetTextAt(1).GetString()));
+            PostClickCheck(1);   // the installed module off ...
+        },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"1.3MB"), Space());
+            PostClickCheck(1);   // ... and on again: it adds nothing
+        },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"1.3MB"), Space());
+            PostClickCheck(2);   // SZ-2 off: SZ-3 is left
+        },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"0.3MB"), Space());
+            PostDiskSpace();
+        },
+        [&] { EXPECT_EQ(DiskText(1), TakeDiskSpaceText()); },
+        [&] { Click(IDC_PAGES_UNCHECK_ALL); },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"0.0MB"), Space());
+            Click(IDC_PAGES_CHECK_ALL);
+        },
+        [&] { EXPECT_EQ(SpaceLine(L"1.3MB"), Space()); },
+    });
+}
+
+// Files of 1.5e9 bytes: a component (SZ-1: two files), a feature (SZ-2: two
+// components) and the package (7.5e9 bytes) go beyond 32 bits on the way to
+// the space line and the dialog.
+TEST_F(SpaceTest, FiguresBeyondFourGiBReachThePageThroughTheSums)
+{
+    Open({L"w2_huge"});
+    srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
+    w2::RunSheet(*wizard, {
+        [&] { wizard->SetActivePage(kInstall); },
+        [&] {
+            EXPECT_EQ(SpaceLine(L"7152.6MB"), Space());
+            PostDiskSpace();
+        },
+        [&] { EXPECT_EQ(DiskText(7153), TakeDiskSpaceText()); },
+        [&] {
+            Tree(IDC_PAGES_INSTALL_TREE)->Expand(0);
+            PostClickCheck(3);   // SZ-3 off: 6e9 bytes
+        },
+        [&] { EXPECT_EQ(SpaceLine(L"5722.0MB"), Space()); },
     });
 }
 }

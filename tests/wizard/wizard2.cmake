@@ -42,8 +42,34 @@ quandel_msi_fixture(w2_setup ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1/w1_singl
 # A group package without a ProductCode: its modules come from a package
 # file, yet the group counts as neither shipped nor installed.
 quandel_msi_fixture_without(w2_nocode w2_beta ProductCode)
+
+# A group whose modules have sizes the space line shows: 2 MiB, 1 MiB and
+# 300 KiB. Its files are made at configure time (no binary files in the
+# sources), beside a copy of its definition, where wixl looks for them.
+set(w2_sized_stage ${CMAKE_CURRENT_BINARY_DIR}/w2_sized_stage)
+configure_file(${w2_fixture_dir}/w2_sized.wxs ${w2_sized_stage}/w2_sized.wxs COPYONLY)
+string(REPEAT "Quandel page test payload line.\n" 32 w2_kib)   # 1024 bytes
+foreach(file_kib main.txt:1 a1.dat:1024 a2.dat:1024 b1.dat:512 b2.dat:512 c.dat:300)
+  string(REPLACE ":" ";" file_kib ${file_kib})
+  list(GET file_kib 0 file)
+  list(GET file_kib 1 kib)
+  string(REPEAT "${w2_kib}" ${kib} content)
+  file(CONFIGURE OUTPUT ${w2_sized_stage}/${file} CONTENT "${content}")
+endforeach()
+quandel_msi_fixture(w2_sized ${w2_sized_stage}/w2_sized.wxs DEFINES CID=0206)
+# The same package with every file claiming 1.5e9 bytes: figures beyond
+# 32 bits at the component, feature and package level. Never installed.
+add_custom_command(OUTPUT ${QUANDEL_FIXTURE_DIR}/w2_huge.msi
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/w2_sized.msi ${QUANDEL_FIXTURE_DIR}/w2_huge.msi
+  COMMAND msibuild ${QUANDEL_FIXTURE_DIR}/w2_huge.msi -q "UPDATE `File` SET `FileSize` = 1500000000"
+  DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_sized.msi
+  VERBATIM)
+add_custom_target(fixture_w2_huge DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_huge.msi)
+add_dependencies(fixture_w2_huge fixture_w2_sized)
+add_dependencies(fixtures fixture_w2_huge)
+
 set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2 fixture_w2_alpha_next
-    fixture_w2_core fixture_w2_setup fixture_w2_nocode)
+    fixture_w2_core fixture_w2_setup fixture_w2_nocode fixture_w2_sized fixture_w2_huge)
 
 set(w2_support ${CMAKE_CURRENT_LIST_DIR}/Wizard2Support.cpp)
 set(w2_src ${CMAKE_SOURCE_DIR}/setup/wizard)
