@@ -1,5 +1,6 @@
 #include "vendorpage/PVPropPageRegistration.h"
 #include "framework/AppCore.h"
+#include <exception>
 #include <new>
 #include <string>
 #include <wchar.h>
@@ -8,7 +9,8 @@ namespace
 {
 // Constant-initialised, so valid before any registering object runs.
 CPVPropPageRegData* g_pHead = nullptr;
-int g_registrationCount = 0;
+// Export calls may come on several threads at once.
+LONG g_registrationCount = 0;
 BOOL g_bOk = TRUE;
 wchar_t* g_pszModulePath = nullptr;
 
@@ -17,6 +19,11 @@ const DWORD kModulePathSize = 260;
 DWORD TextBytes(const wchar_t* text)
 {
     return static_cast<DWORD>(sizeof(wchar_t) * (wcslen(text) + 1));
+}
+
+DWORD TextBytes(const std::wstring& text)
+{
+    return static_cast<DWORD>(sizeof(wchar_t) * (text.size() + 1));
 }
 
 // The DLL's own full path, obtained once; NULL when it cannot be had in
@@ -41,7 +48,7 @@ const wchar_t* ModulePath()
 LONG RegisterRecord(const CPVPropPageRegData& record, const wchar_t* modulePath)
 {
     std::wstring keyName = L"CLSID\\";
-    keyName += record.m_pszClsid;
+    keyName += record.m_strClsid;
 
     HKEY classKey = nullptr;
     LONG error = RegCreateKeyExW(HKEY_CLASSES_ROOT, keyName.c_str(), 0, nullptr, 0,
@@ -49,8 +56,8 @@ LONG RegisterRecord(const CPVPropPageRegData& record, const wchar_t* modulePath)
     if (error != ERROR_SUCCESS)
         return error;
     error = RegSetValueExW(classKey, nullptr, 0, REG_SZ,
-                           reinterpret_cast<const BYTE*>(record.m_pszDescription),
-                           TextBytes(record.m_pszDescription));
+                           reinterpret_cast<const BYTE*>(record.m_strDescription.c_str()),
+                           TextBytes(record.m_strDescription));
     if (error != ERROR_SUCCESS)
     {
         RegCloseKey(classKey);
@@ -87,7 +94,7 @@ bool IsGone(LONG error)
 
 CPVPropPageRegistration::CPVPropPageRegistration()
 {
-    ++g_registrationCount;
+    InterlockedIncrement(&g_registrationCount);
 }
 
 CPVPropPageRegistration::CPVPropPageRegistration(PVMatchClsidProc match, PVCreateFactoryProc create,
@@ -100,21 +107,22 @@ CPVPropPageRegistration::CPVPropPageRegistration(PVMatchClsidProc match, PVCreat
     {
         record = new CPVPropPageRegData(clsidText, description, match, create);
     }
-    catch (const std::bad_alloc&)
+    catch (const std::exception&)
     {
+        // Out of memory, or a record without a class identifier text.
         g_bOk = FALSE;
         return;
     }
     record->m_pNext = g_pHead;
     g_pHead = record;
-    ++g_registrationCount;
+    InterlockedIncrement(&g_registrationCount);
 }
 
 CPVPropPageRegistration::~CPVPropPageRegistration()
 {
     // Every object gives one back, also a registering one that added no
     // record; the list goes when no holder is left (or the count is off).
-    if (--g_registrationCount > 0)
+    if (InterlockedDecrement(&g_registrationCount) > 0)
         return;
     while (g_pHead != nullptr)
     {
@@ -171,9 +179,9 @@ HRESULT CPVPropPageRegistration::UnregisterAll()
             g_bOk = FALSE;
             return E_FAIL;
         }
-        error = RegDeleteKeyW(parent, record->m_pszClsid);
+        error = RegDeleteKeyW(parent, record->m_strClsid.c_str());
         if (error != ERROR_SUCCESS)
-            error = DeleteKeyTree(parent, record->m_pszClsid);
+            error = DeleteKeyTree(parent, record->m_strClsid.c_str());
         LONG closeError = RegCloseKey(parent);
         if (!IsGone(error) || closeError != ERROR_SUCCESS)
         {

@@ -5,12 +5,15 @@
 #include "vendorpage/PVPropPageRegistration.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace
 {
 // {11111111-2222-3333-4444-555555555555} and {AAAAAAAA-...}
 const CLSID kFirst = { 0x11111111, 0x2222, 0x3333, { 0x44, 0x44, 0x55, 0x55, 0x55, 0x55, 0x55, 0x55 } };
 const CLSID kSecond = { 0xAAAAAAAA, 0xBBBB, 0xCCCC, { 0xDD, 0xDD, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE } };
+const CLSID kThird = { 0x33333333, 0x3333, 0x3333, { 0x33, 0x33, 0x33, 0x33, 0x33, 0x33, 0x33, 0x33 } };
 const wchar_t kFirstText[] = L"{11111111-2222-3333-4444-555555555555}";
 const wchar_t kSecondText[] = L"{aaaaaaaa-BBBB-CCCC-DDDD-EEEEEEEEEEEE}";
 
@@ -110,6 +113,27 @@ TEST(Registration, RecordsLiveUntilTheLastRegistrationObjectIsGone)
     EXPECT_FALSE(after.FindRegData(kFirst));
 }
 
+// Export calls on several threads at once: the holders' count stays exact,
+// so the list lives while the registering object does, and goes with it.
+TEST(Registration, ConcurrentCallsKeepTheCountExact)
+{
+    {
+        CPVPropPageRegistration first(MatchFirst, CreateFake, L"First", kFirstText);
+        std::vector<std::thread> callers;
+        for (int t = 0; t < 4; ++t)
+            callers.emplace_back([] {
+                for (int i = 0; i < 200000; ++i)
+                    CPVPropPageRegistration call;
+            });
+        for (std::thread& caller : callers)
+            caller.join();
+        CPVPropPageRegistration later;
+        EXPECT_TRUE(later.FindRegData(kFirst));
+    }
+    CPVPropPageRegistration after;
+    EXPECT_FALSE(after.FindRegData(kFirst));
+}
+
 class RegistryTest : public testing::Test
 {
 protected:
@@ -184,4 +208,18 @@ TEST_F(RegistryTest, FailedUnregistrationIsReported)
     EXPECT_EQ(E_FAIL, m_call.UnregisterAll());
     m_root.Restore();
     EXPECT_EQ(E_FAIL, m_call.RegisterAll());
+}
+
+// A record without a class identifier text is refused: its key would be
+// "CLSID" itself, and unregistering would delete every class under it.
+TEST_F(RegistryTest, AnEmptyClassIdentifierIsRefusedAndNoClassIsDeleted)
+{
+    ASSERT_EQ(S_OK, m_call.RegisterAll());
+    m_root.CreateKey(L"CLSID\\{OTHER}");
+    CPVPropPageRegistration empty(MatchAny, CreateFake, L"No class", L"");
+    EXPECT_FALSE(m_call.FindRegData(kThird));
+    // Refused like a record that could not be built: registration is off.
+    EXPECT_EQ(E_FAIL, m_call.UnregisterAll());
+    EXPECT_TRUE(m_root.KeyExists(L"CLSID\\{OTHER}"));
+    EXPECT_TRUE(m_root.KeyExists(ClassKey(kFirstText)));
 }
