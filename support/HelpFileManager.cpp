@@ -99,7 +99,9 @@ bool CHelpFileManager::SetHelpFilePath(const wchar_t* path)
     ASSERT(app != nullptr);
     if (app == nullptr)
         return false;
+    // Copy first: the path may be the current one.
+    wchar_t* copy = path != nullptr ? _wcsdup(path) : nullptr;
     free(const_cast<wchar_t*>(app->m_pszHelpFilePath));
-    app->m_pszHelpFilePath = path != nullptr ? _wcsdup(path) : nullptr;
-    return app->m_pszHelpFilePath != nullptr;
+    app->m_pszHelpFilePath = copy;
+    return copy != nullptr;
 }

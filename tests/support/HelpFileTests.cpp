@@ -110,6 +110,10 @@ TEST_F(HelpFiles, ValidateComparesTheHelpPathIgnoringCase)
         EXPECT_EQ(c.path, HelpPath());
         EXPECT_EQ(c.expected, CHelpFileManager::Validate());
     }
+    // The current path handed back in is copied before it is freed.
+    ASSERT_TRUE(help->SetHelpFilePath(theApp.m_pszHelpFilePath));
+    EXPECT_EQ(kEnuHelp, HelpPath());
+    EXPECT_EQ(S_OK, CHelpFileManager::Validate());
     DeleteFileW(kEnuHelp.c_str());
     EXPECT_EQ(E_FAIL, CHelpFileManager::Validate());
 }
