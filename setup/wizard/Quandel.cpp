@@ -22,7 +22,7 @@ void ShowResourceMessage(UINT textId, UINT captionId)
     CString text, caption;
     text.LoadString(textId);
     caption.LoadString(captionId);
-    AfxShowMessageBox(nullptr, text, caption, MB_OK | MB_ICONERROR);
+    AfxShowMessageBox(nullptr, text, caption, MB_OK);
 }
 } // namespace
 

@@ -70,7 +70,7 @@ BOOL CQuandelFinishPg::OnWizardFinish()
     CQuandelWizard* wizard = GetWizard();
     int status = wizard != nullptr ? wizard->GetRunStatus() : MPI_RUN_NONE;
     if (status == MPI_RUN_PARTIAL_REBOOT || status == MPI_RUN_COMPLETE_REBOOT) {
-        if (QuandelMessageBox(IDS_WZ_RESTART_QUESTION, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        if (QuandelMessageBox(IDS_WZ_RESTART_QUESTION, MB_YESNO) == IDYES)
             RestartSystem();
     }
     return CSetupPropertyPageEx::OnWizardFinish();

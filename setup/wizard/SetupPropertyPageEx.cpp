@@ -21,7 +21,7 @@ CSetupPropertyPageEx::~CSetupPropertyPageEx()
 
 BOOL CSetupPropertyPageEx::OnQueryCancel()
 {
-    if (QuandelMessageBox(kCancelQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES)
+    if (QuandelMessageBox(kCancelQuestion, MB_YESNO) == IDYES)
         return CPropertyPage::OnQueryCancel();
     return FALSE;
 }

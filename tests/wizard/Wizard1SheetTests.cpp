@@ -267,7 +267,7 @@ TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
         const SeamEvent* box = seams.Last(L"box");
         EXPECT_EQ(ResourceString(164), box->text);
         EXPECT_EQ(ResourceString(102), box->caption);
-        EXPECT_EQ(UINT(MB_YESNO), box->flags & MB_TYPEMASK);
+        EXPECT_EQ(UINT(MB_YESNO), box->flags);
         // Owned by the wizard: the user cannot press its buttons meanwhile.
         EXPECT_EQ(sheetWindow, box->owner);
         seams.boxAnswer = IDYES;
@@ -335,6 +335,7 @@ TEST_F(Wizard1Sheet, FinishPageNotesAndRestart)
         EXPECT_EQ(c.notesOpened ? 1 : 0, rec.Count(L"shell"));
         if (c.asked) {
             EXPECT_EQ(ResourceString(IDS_WZ_RESTART_QUESTION), rec.Last(L"box")->text);
+            EXPECT_EQ(UINT(MB_YESNO), rec.Last(L"box")->flags);
         }
         if (c.restarted) {
             EXPECT_EQ(UINT(EWX_REBOOT | EWX_FORCE), rec.Last(L"restart")->flags);

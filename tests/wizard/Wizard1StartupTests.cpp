@@ -254,6 +254,7 @@ TEST_F(Wizard1Startup, RefusalsShowTheirMessageAndNoWizard)
         EXPECT_FALSE(box->text.empty());
         EXPECT_EQ(ResourceString(c.text), box->text);
         EXPECT_EQ(ResourceString(4136), box->caption);
+        EXPECT_EQ(UINT(MB_OK), box->flags);
         EXPECT_EQ(nullptr, box->owner);
     }
 }
