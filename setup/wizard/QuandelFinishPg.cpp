@@ -51,10 +51,10 @@ void CQuandelFinishPg::UpdateControls()
     int action = wizard->GetAction();
     if (!m_bNotesDecided && action == WIZARD_ACTION_INSTALL) {
         m_bNotesDecided = true;
-        int status = wizard->GetRunStatus();
-        if (status == MPI_RUN_NONE)
+        const CMPIRunStatusValue status(wizard->GetRunStatus());
+        if (status.IsZero())
             notes->ShowWindow(SW_HIDE);
-        CheckDlgButton(IDC_WZ_FINISH_NOTES, status != MPI_RUN_NONE ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(IDC_WZ_FINISH_NOTES, status.IsZero() ? BST_UNCHECKED : BST_CHECKED);
     }
     if (action == WIZARD_ACTION_MODIFY || action == WIZARD_ACTION_REMOVE) {
         notes->ShowWindow(SW_HIDE);
@@ -68,8 +68,8 @@ BOOL CQuandelFinishPg::OnWizardFinish()
     if (notes != nullptr && (notes->GetStyle() & WS_VISIBLE) && IsDlgButtonChecked(IDC_WZ_FINISH_NOTES) == BST_CHECKED)
         OpenInstallNotes();
     CQuandelWizard* wizard = GetWizard();
-    int status = wizard != nullptr ? wizard->GetRunStatus() : MPI_RUN_NONE;
-    if (status == MPI_RUN_PARTIAL_REBOOT || status == MPI_RUN_COMPLETE_REBOOT) {
+    const CMPIRunStatusValue status(wizard != nullptr ? wizard->GetRunStatus() : MPI_RUN_NONE);
+    if (status.IsThreeOrFour()) {
         if (QuandelMessageBox(IDS_WZ_RESTART_QUESTION, MB_YESNO) == IDYES)
             RestartSystem();
     }
