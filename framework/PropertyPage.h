@@ -20,6 +20,9 @@ public:
     // A wizard page with Wizard 97 header title and subtitle strings (0: none).
     CPropertyPage(UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTitle, UINT nIDHeaderSubTitle,
                   DWORD dwSize = PROPSHEETPAGEW_V2_SIZE);
+    // The same with a template given by name.
+    CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption, UINT nIDHeaderTitle, UINT nIDHeaderSubTitle,
+                  DWORD dwSize = PROPSHEETPAGEW_V2_SIZE);
     ~CPropertyPage() override;
 
     PROPSHEETPAGEW& GetPSP() { return m_psp; }
@@ -61,6 +64,7 @@ protected:
 
     static INT_PTR CALLBACK PageDialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+    CString m_strTemplateName;   // a template given by name
     CString m_strCaption;
     CString m_strHeaderTitle;
     CString m_strHeaderSubTitle;

@@ -16,6 +16,19 @@ CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTi
     }
 }
 
+CPropertyPage::CPropertyPage(LPCWSTR lpszTemplateName, UINT nIDCaption, UINT nIDHeaderTitle, UINT nIDHeaderSubTitle,
+                             DWORD dwSize)
+    : CPropertyPage(0u, nIDCaption, nIDHeaderTitle, nIDHeaderSubTitle, dwSize)
+{
+    if (IS_INTRESOURCE(lpszTemplateName)) {
+        m_nIDTemplate = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(lpszTemplateName));
+        m_psp.pszTemplate = lpszTemplateName;
+    } else {
+        m_strTemplateName = lpszTemplateName;
+        m_psp.pszTemplate = m_strTemplateName;
+    }
+}
+
 LRESULT CPropertyPage::OnWizardBack()
 {
     return 0;

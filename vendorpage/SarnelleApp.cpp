@@ -1,5 +1,9 @@
 #include "vendorpage/SarnelleApp.h"
 
+// No commands of its own.
+BEGIN_MESSAGE_MAP(CSarnelleApp, COrvoWinApp)
+END_MESSAGE_MAP()
+
 BOOL CSarnelleApp::InitInstance()
 {
     return InitOrvoApp(true);

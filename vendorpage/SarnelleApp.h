@@ -13,4 +13,6 @@ public:
     // library and help file.
     BOOL InitInstance() override;
     int ExitInstance() override;
+
+    DECLARE_MESSAGE_MAP()
 };

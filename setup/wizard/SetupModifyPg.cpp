@@ -2,6 +2,8 @@
 #include "ids_pages.h"
 #include "ids_wizard.h"
 
+IMPLEMENT_DYNCREATE(CSetupModifyPg, CSetupPropertyPageEx)
+
 BEGIN_MESSAGE_MAP(CSetupModifyPg, CSetupPropertyPageEx)
     ON_COMMAND_RANGE(32771, 32771, &CSetupModifyPg::OnUpdateSpaceCommand)
     ON_COMMAND_RANGE(32773, 32775, &CSetupModifyPg::OnUpdateSpaceCommand)

@@ -5,6 +5,7 @@
 
 class CSetupModifyPg : public CSetupPropertyPageEx
 {
+    DECLARE_DYNCREATE(CSetupModifyPg)
 public:
     CSetupModifyPg(UINT nIDTemplate = 159, UINT nIDCaption = 0, UINT nIDHeaderTitle = 147,
                    UINT nIDHeaderSubTitle = 146);

@@ -7,9 +7,16 @@
 #include "ids_pages.h"
 #include "ids_wizard.h"
 
+IMPLEMENT_DYNCREATE(CSetupModuleBeginInstallPg, CSetupPropertyPageEx)
+
 BEGIN_MESSAGE_MAP(CSetupModuleBeginInstallPg, CSetupPropertyPageEx)
     ON_NOTIFY(TVN_SELCHANGEDW, IDC_PAGES_SUMMARY_TREE, &CSetupModuleBeginInstallPg::ShowSelectedDetails)
 END_MESSAGE_MAP()
+
+CSetupModuleBeginInstallPg::CSetupModuleBeginInstallPg()
+    : CSetupModuleBeginInstallPg(nullptr)
+{
+}
 
 CSetupModuleBeginInstallPg::CSetupModuleBeginInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                                        UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)

@@ -9,7 +9,10 @@ class CQuandelSrv;
 
 class CSetupModuleBeginInstallPg : public CSetupPropertyPageEx
 {
+    DECLARE_DYNCREATE(CSetupModuleBeginInstallPg)
 public:
+    // For dynamic creation: the page's own template, no service object.
+    CSetupModuleBeginInstallPg();
     CSetupModuleBeginInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = 149, UINT nIDCaption = 0,
                                UINT nIDHeaderTitle = 120, UINT nIDHeaderSubTitle = 121);
     ~CSetupModuleBeginInstallPg() override;

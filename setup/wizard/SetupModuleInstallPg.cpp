@@ -8,12 +8,19 @@
 #include <math.h>
 #include "ids_wizard.h"
 
+IMPLEMENT_DYNCREATE(CSetupModuleInstallPg, CSetupPropertyPageEx)
+
 BEGIN_MESSAGE_MAP(CSetupModuleInstallPg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_UNCHECK_ALL, &CSetupModuleInstallPg::OnUncheckAll)
     ON_BN_CLICKED(IDC_PAGES_CHECK_ALL, &CSetupModuleInstallPg::OnCheckAll)
     ON_BN_CLICKED(IDC_PAGES_DISKSPACE_BUTTON, &CSetupModuleInstallPg::OnDiskSpace)
     ON_LBN_SELCHANGE(IDC_PAGES_INSTALL_TREE, &CSetupModuleInstallPg::OnTreeSelChange)
 END_MESSAGE_MAP()
+
+CSetupModuleInstallPg::CSetupModuleInstallPg()
+    : CSetupModuleInstallPg(nullptr)
+{
+}
 
 CSetupModuleInstallPg::CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                              UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)

@@ -11,7 +11,10 @@ class CQuandelSrv;
 
 class CSetupModuleInstallPg : public CSetupPropertyPageEx
 {
+    DECLARE_DYNCREATE(CSetupModuleInstallPg)
 public:
+    // For dynamic creation: the page's own template, no service object.
+    CSetupModuleInstallPg();
     CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = 165, UINT nIDCaption = 0,
                           UINT nIDHeaderTitle = 107, UINT nIDHeaderSubTitle = 108);
     ~CSetupModuleInstallPg() override;

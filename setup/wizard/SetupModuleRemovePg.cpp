@@ -6,11 +6,18 @@
 #include "ids_pages.h"
 #include "ids_wizard.h"
 
+IMPLEMENT_DYNCREATE(CSetupModuleRemovePg, CSetupPropertyPageEx)
+
 BEGIN_MESSAGE_MAP(CSetupModuleRemovePg, CSetupPropertyPageEx)
     ON_BN_CLICKED(IDC_PAGES_UNCHECK_ALL, &CSetupModuleRemovePg::OnUncheckAll)
     ON_BN_CLICKED(IDC_PAGES_CHECK_ALL, &CSetupModuleRemovePg::OnCheckAll)
     ON_LBN_SELCHANGE(IDC_PAGES_REMOVE_TREE, &CSetupModuleRemovePg::OnTreeSelChange)
 END_MESSAGE_MAP()
+
+CSetupModuleRemovePg::CSetupModuleRemovePg()
+    : CSetupModuleRemovePg(nullptr)
+{
+}
 
 CSetupModuleRemovePg::CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate, UINT nIDCaption,
                                            UINT nIDHeaderTitle, UINT nIDHeaderSubTitle)

@@ -10,7 +10,10 @@ class CQuandelSrv;
 
 class CSetupModuleRemovePg : public CSetupPropertyPageEx
 {
+    DECLARE_DYNCREATE(CSetupModuleRemovePg)
 public:
+    // For dynamic creation: the page's own template, no service object.
+    CSetupModuleRemovePg();
     CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate = 144, UINT nIDCaption = 0,
                          UINT nIDHeaderTitle = 113, UINT nIDHeaderSubTitle = 114);
     ~CSetupModuleRemovePg() override;

@@ -15,6 +15,18 @@ CSetupPropertyPageEx::CSetupPropertyPageEx(UINT nIDTemplate, UINT nIDCaption, UI
     m_psp.dwFlags &= ~PSP_HASHELP;
 }
 
+CSetupPropertyPageEx::CSetupPropertyPageEx()
+    : CSetupPropertyPageEx(DEFAULT_TEMPLATE)
+{
+}
+
+CSetupPropertyPageEx::CSetupPropertyPageEx(LPCWSTR lpszTemplateName, UINT nIDCaption, UINT nIDHeaderTitle,
+                                           UINT nIDHeaderSubTitle)
+    : CPropertyPage(lpszTemplateName, nIDCaption, nIDHeaderTitle, nIDHeaderSubTitle, PAGE_RECORD_SIZE)
+{
+    m_psp.dwFlags &= ~PSP_HASHELP;
+}
+
 CSetupPropertyPageEx::~CSetupPropertyPageEx()
 {
 }

@@ -17,9 +17,16 @@ class CSetupPropertyPageEx : public CPropertyPage
 public:
     // The record size given to the platform: the version with header texts.
     enum { PAGE_RECORD_SIZE = 48 };
+    // The template a page made by dynamic creation starts with.
+    enum { DEFAULT_TEMPLATE = 100 };
 
     CSetupPropertyPageEx(UINT nIDTemplate, UINT nIDCaption = 0, UINT nIDHeaderTitle = 0,
                          UINT nIDHeaderSubTitle = 0);
+    // For dynamic creation: the class library's default template, no texts.
+    CSetupPropertyPageEx();
+    // A template given by name.
+    explicit CSetupPropertyPageEx(LPCWSTR lpszTemplateName, UINT nIDCaption = 0, UINT nIDHeaderTitle = 0,
+                                  UINT nIDHeaderSubTitle = 0);
     ~CSetupPropertyPageEx() override;
 
     // Asks string 164 (Yes/No); Yes lets the wizard close.

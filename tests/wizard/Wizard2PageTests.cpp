@@ -1,6 +1,10 @@
 // The welcome, licence, summary and module pages inside the real wizard
 // sheet, over services read from test packages.
 #include "Wizard2PageFixture.h"
+#include "setup/wizard/SetupModifyPg.h"
+#include "setup/wizard/SetupModuleBeginInstallPg.h"
+#include "setup/wizard/SetupModuleInstallPg.h"
+#include "setup/wizard/SetupModuleRemovePg.h"
 
 using namespace w2pages;
 
@@ -317,6 +321,47 @@ TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
         [&] { wizard->PressButton(PSBTN_NEXT); },
         [&] { EXPECT_EQ((std::vector<int>{1, 1, 1, 1, 1, 1}), selections()); },
     });
+}
+
+// The summary, module and modify pages can be made by dynamic creation, on
+// their own templates; the base page can be made on the default template
+// or on a template given by name. Every record is the 48-byte one without
+// a help button.
+TEST(PageClasses, DynamicCreationAndTheBaseConstructors)
+{
+    w2::UseLanguageLibrary();
+    struct Case
+    {
+        CRuntimeClass* cls;
+        UINT templateId;
+    };
+    const Case cases[] = {
+        {RUNTIME_CLASS(CSetupModuleBeginInstallPg), IDD_PAGES_SUMMARY},
+        {RUNTIME_CLASS(CSetupModuleInstallPg), IDD_PAGES_MODULE_INSTALL},
+        {RUNTIME_CLASS(CSetupModuleRemovePg), IDD_PAGES_MODULE_REMOVE},
+        {RUNTIME_CLASS(CSetupModifyPg), IDD_PAGES_MODIFY},
+    };
+    auto expectRecord = [](const CSetupPropertyPageEx& page, LPCWSTR templ, const char* what) {
+        if (IS_INTRESOURCE(templ))
+            EXPECT_EQ(templ, page.m_psp.pszTemplate) << what;
+        else
+            EXPECT_STREQ(templ, page.m_psp.pszTemplate) << what;
+        EXPECT_EQ(48u, page.m_psp.dwSize) << what;
+        EXPECT_EQ(0u, page.m_psp.dwFlags & PSP_HASHELP) << what;
+    };
+    for (const Case& c : cases)
+    {
+        std::unique_ptr<CObject> object(c.cls->CreateObject());
+        CSetupPropertyPageEx* page = DYNAMIC_DOWNCAST(CSetupPropertyPageEx, object.get());
+        ASSERT_NE(nullptr, page) << c.cls->m_lpszClassName;
+        EXPECT_EQ(c.templateId, page->GetTemplateId()) << c.cls->m_lpszClassName;
+        expectRecord(*page, MAKEINTRESOURCEW(c.templateId), c.cls->m_lpszClassName);
+    }
+    const CSetupPropertyPageEx byDefault;
+    expectRecord(byDefault, MAKEINTRESOURCEW(100), "default");
+    const CSetupPropertyPageEx byName(L"NAMED_PAGE", 0, IDS_PAGES_INSTALL_SPACE);
+    expectRecord(byName, L"NAMED_PAGE", "by name");
+    EXPECT_NE(0u, byName.m_psp.dwFlags & PSP_USEHEADERTITLE);
 }
 
 BOOL CALLBACK FindDiskSpaceDialog(HWND wnd, LPARAM found)
