@@ -63,6 +63,28 @@ function(quandel_msi_fixture name wxs)
   add_dependencies(fixtures fixture_${name})
 endfunction()
 
+# quandel_msi_patched(<name> <source> <query>)
+# ${QUANDEL_FIXTURE_DIR}/<name>.msi: a copy of the fixture <source> with an
+# SQL query applied by msibuild, for table contents wixl cannot write.
+function(quandel_msi_patched name source query)
+  set(out ${QUANDEL_FIXTURE_DIR}/${name}.msi)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/${source}.msi ${out}
+    COMMAND msibuild ${out} -q "${query}"
+    DEPENDS ${QUANDEL_FIXTURE_DIR}/${source}.msi
+    VERBATIM)
+  add_custom_target(fixture_${name} DEPENDS ${out})
+  add_dependencies(fixture_${name} fixture_${source})
+  add_dependencies(fixtures fixture_${name})
+endfunction()
+
+# quandel_msi_fixture_without(<name> <source> <property>)
+# ${QUANDEL_FIXTURE_DIR}/<name>.msi: a copy of the fixture <source>.msi whose
+# Property table lacks <property>, for packages wixl will not build.
+function(quandel_msi_fixture_without name source property)
+  quandel_msi_patched(${name} ${source} "DELETE FROM `Property` WHERE `Property` = '${property}'")
+endfunction()
+
 # quandel_gtest(<target> SOURCES ... [LIBS ...] [RESOURCE_LOCK name] [TIMEOUT s] [DEPENDS targets...])
 # A GoogleTest executable for the target platform; each test case becomes
 # one CTest test, discovered under Wine when ctest runs.
@@ -87,20 +109,4 @@ function(quandel_gtest target)
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     PROPERTIES ${props})
-endfunction()
-
-# quandel_msi_fixture_without(<name> <source> <property>)
-# ${QUANDEL_FIXTURE_DIR}/<name>.msi: a copy of the fixture <source>.msi whose
-# Property table lacks <property>, for packages wixl will not build.
-function(quandel_msi_fixture_without name source property)
-  set(in ${QUANDEL_FIXTURE_DIR}/${source}.msi)
-  set(out ${QUANDEL_FIXTURE_DIR}/${name}.msi)
-  add_custom_command(OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -E copy ${in} ${out}
-    COMMAND msibuild ${out} -q "DELETE FROM `Property` WHERE `Property` = '${property}'"
-    DEPENDS ${in}
-    VERBATIM)
-  add_custom_target(fixture_${name} DEPENDS ${out})
-  add_dependencies(fixture_${name} fixture_${source})
-  add_dependencies(fixtures fixture_${name})
 endfunction()

@@ -410,6 +410,14 @@ protected:
         ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         return text;
     }
+    // The module page of a custom install over a folder with one package.
+    void RunModulePage(const wchar_t* fixture, std::vector<std::function<void()>> steps)
+    {
+        Open({fixture});
+        srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
+        steps.insert(steps.begin(), [&] { wizard->SetActivePage(kInstall); });
+        w2::RunSheet(*wizard, steps);
+    }
     static std::wstring DiskText(int mb)
     {
         CString text;
@@ -425,10 +433,7 @@ TEST_F(SpaceTest, ExtendingAnInstalledGroupCountsTheModulesStillToInstall)
 {
     w2::InstalledPackage sized(L"w2_sized", L"Main,ModA");
     ASSERT_EQ(0u, sized.result);
-    Open({L"w2_sized"});
-    srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
-    w2::RunSheet(*wizard, {
-        [&] { wizard->SetActivePage(kInstall); },
+    RunModulePage(L"w2_sized", {
         [&] {
             EXPECT_EQ(SpaceLine(L"1.3MB"), Space());
             Tree(IDC_PAGES_INSTALL_TREE)->Expand(0);
@@ -462,10 +467,7 @@ TEST_F(SpaceTest, ExtendingAnInstalledGroupCountsTheModulesStillToInstall)
 // the space line and the dialog.
 TEST_F(SpaceTest, FiguresBeyondFourGiBReachThePageThroughTheSums)
 {
-    Open({L"w2_huge"});
-    srv->SetSetupType(MPI_MODE_INSTALL_CUSTOM);
-    w2::RunSheet(*wizard, {
-        [&] { wizard->SetActivePage(kInstall); },
+    RunModulePage(L"w2_huge", {
         [&] {
             EXPECT_EQ(SpaceLine(L"7152.6MB"), Space());
             PostDiskSpace();

@@ -59,14 +59,7 @@ endforeach()
 quandel_msi_fixture(w2_sized ${w2_sized_stage}/w2_sized.wxs DEFINES CID=0206)
 # The same package with every file claiming 1.5e9 bytes: figures beyond
 # 32 bits at the component, feature and package level. Never installed.
-add_custom_command(OUTPUT ${QUANDEL_FIXTURE_DIR}/w2_huge.msi
-  COMMAND ${CMAKE_COMMAND} -E copy ${QUANDEL_FIXTURE_DIR}/w2_sized.msi ${QUANDEL_FIXTURE_DIR}/w2_huge.msi
-  COMMAND msibuild ${QUANDEL_FIXTURE_DIR}/w2_huge.msi -q "UPDATE `File` SET `FileSize` = 1500000000"
-  DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_sized.msi
-  VERBATIM)
-add_custom_target(fixture_w2_huge DEPENDS ${QUANDEL_FIXTURE_DIR}/w2_huge.msi)
-add_dependencies(fixture_w2_huge fixture_w2_sized)
-add_dependencies(fixtures fixture_w2_huge)
+quandel_msi_patched(w2_huge w2_sized "UPDATE `File` SET `FileSize` = 1500000000")
 
 set(w2_fixtures fixture_w2_alpha fixture_w2_beta fixture_w2_twin1 fixture_w2_twin2 fixture_w2_alpha_next
     fixture_w2_core fixture_w2_setup fixture_w2_nocode fixture_w2_sized fixture_w2_huge)
