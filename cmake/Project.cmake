@@ -87,7 +87,13 @@ endfunction()
 
 # quandel_gtest(<target> SOURCES ... [LIBS ...] [RESOURCE_LOCK name] [TIMEOUT s] [DEPENDS targets...])
 # A GoogleTest executable for the target platform; each test case becomes
-# one CTest test, discovered under Wine when ctest runs.
+# one CTest test, discovered under Wine when ctest runs. PROPERTIES apply
+# to every test case of the executable.
+#
+# RESOURCE_LOCK msi: a program whose tests open package files or installed
+# products, enumerate products or install anything. Windows Installer is
+# one per machine, so these never overlap; and each such program starts and
+# ends without products of the test packages (tests/common/TestProducts.h).
 include(GoogleTest)
 function(quandel_gtest target)
   cmake_parse_arguments(A "" "RESOURCE_LOCK;TIMEOUT" "SOURCES;LIBS;DEPENDS;PROPERTIES" ${ARGN})
@@ -103,6 +109,10 @@ function(quandel_gtest target)
   set(props TIMEOUT ${A_TIMEOUT} ${A_PROPERTIES})
   if(A_RESOURCE_LOCK)
     list(APPEND props RESOURCE_LOCK ${A_RESOURCE_LOCK})
+  endif()
+  if("msi" IN_LIST A_RESOURCE_LOCK)
+    target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/common/TestProducts.cpp)
+    target_link_libraries(${target} PRIVATE msi)
   endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST

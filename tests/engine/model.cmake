@@ -1,5 +1,7 @@
 # Package model and discovery: logic tables, package files, and installed
-# products (these install into the test prefix, so they hold the msi lock).
+# products. Opening a package file while another test installs can fail
+# (1627), and the installed-product tests install into the test prefix:
+# both hold the msi lock.
 
 set(mp_fixture_dir ${CMAKE_SOURCE_DIR}/tests/fixtures/engine)
 file(GLOB mp_payload CONFIGURE_DEPENDS ${mp_fixture_dir}/payload/*.txt)
@@ -67,6 +69,7 @@ quandel_gtest(model_package_tests
   SOURCES PackageFileTests.cpp ModelTestSupport.cpp
   LIBS engine
   DEPENDS ${mp_fixtures}
+  RESOURCE_LOCK msi
   TIMEOUT 60)
 
 quandel_gtest(model_discovery_tests
