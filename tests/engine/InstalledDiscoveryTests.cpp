@@ -15,19 +15,25 @@ class InstalledDiscovery : public ::testing::Test
 protected:
     void SetUp() override { PrepareInstaller(); }
 
+    // The product's guard is stored before the result is checked, so what a
+    // failed install registered goes too. Callers wrap it in
+    // ASSERT_NO_FATAL_FAILURE: a failed install stops the test.
     void Install(const wchar_t* fixture, const wchar_t* digits, const wchar_t* addLocal)
     {
         m_products.emplace_back(new InstalledProduct(fixture, FixtureCode(digits).c_str(), addLocal));
         ASSERT_EQ(0u, m_products.back()->Result()) << "installing fixture failed";
     }
 
-    // Lays out the packages and runs discovery into collection.
+    // Lays out the packages and runs discovery into collection; a package
+    // that could not be copied fails it.
     UINT Discover(DiscoveryBase& collection, const std::vector<Placed>& packages)
     {
         m_scratch.reset(new ScratchFolder);
         m_scratch->MakeFolder(L"MP");
         for (const Placed& p : packages)
             m_scratch->CopyFixture(p.fixture, std::wstring(L"MP\\") + p.relative);
+        if (HasFatalFailure())
+            return ERROR_FILE_NOT_FOUND;
         collection.SetBaseFolder((m_scratch->Path() + L"MP\\").c_str());
         return collection.Initialize(1033);
     }
@@ -59,7 +65,7 @@ std::wstring ModuleStates(CMPIGroupMsi* group)
 // One installed group product against the package files beside the program.
 TEST_F(InstalledDiscovery, GroupProductJoinsItsPackageFile)
 {
-    Install(L"mp_alpha", L"0001", L"Main,ModA,ModB,MainCommon");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_alpha", L"0001", L"Main,ModA,ModB,MainCommon"));
 
     struct Case
     {
@@ -102,7 +108,7 @@ TEST_F(InstalledDiscovery, GroupProductJoinsItsPackageFile)
 
 TEST_F(InstalledDiscovery, InstalledSideOfAGroup)
 {
-    Install(L"mp_alpha", L"0001", L"Main,ModA,ModB,MainCommon");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_alpha", L"0001", L"Main,ModA,ModB,MainCommon"));
     DiscoveryBase collection;
     ASSERT_EQ(0u, Discover(collection, {{L"mp_alpha_new", L"G\\alpha.msi"}}));
     CMPIGroupMsi* group = collection.GetMsi(0);
@@ -127,9 +133,9 @@ TEST_F(InstalledDiscovery, InstalledSideOfAGroup)
 // Installed products without a package file, and products to ignore.
 TEST_F(InstalledDiscovery, ProductsWithoutPackageFiles)
 {
-    Install(L"mp_beta", L"0005", L"Main,ModA,ModB,ModC,MainCommon");
-    Install(L"mp_beta_two", L"0006", L"Main,ModA");
-    Install(L"mp_nowords", L"000A", L"Main,ModA");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_beta", L"0005", L"Main,ModA,ModB,ModC,MainCommon"));
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_beta_two", L"0006", L"Main,ModA"));
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_nowords", L"000A", L"Main,ModA"));
     DiscoveryBase collection;
     ASSERT_EQ(0u, Discover(collection, {}));
     // The two products share an UpgradeCode but have no package file: two
@@ -162,7 +168,7 @@ TEST_F(InstalledDiscovery, ProductsWithoutPackageFiles)
 // A group product without an UpgradeCode never joins a package file.
 TEST_F(InstalledDiscovery, EmptyUpgradeCodeNeverMatches)
 {
-    Install(L"mp_noupgrade", L"0014", L"Main,ModA");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_noupgrade", L"0014", L"Main,ModA"));
     DiscoveryBase collection;
     ASSERT_EQ(0u, Discover(collection, {{L"mp_noupgrade", L"G\\group.msi"}}));
     EXPECT_EQ(L"S=- C=- G=0014/,/0014", Describe(collection));
@@ -170,8 +176,8 @@ TEST_F(InstalledDiscovery, EmptyUpgradeCodeNeverMatches)
 
 TEST_F(InstalledDiscovery, SetupAndCoreProducts)
 {
-    Install(L"mp_core", L"0010", L"Main,Extra");
-    Install(L"mp_both", L"0013", L"Main");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_core", L"0010", L"Main,Extra"));
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_both", L"0013", L"Main"));
     DiscoveryBase collection;
     ASSERT_EQ(0u, Discover(collection, {{L"mp_core", L"Core\\Dunmoor.msi"}}));
     // Both flags: the setup package only.
@@ -186,8 +192,8 @@ TEST_F(InstalledDiscovery, SetupAndCoreProducts)
 // A second installed setup product replaces the first one's installed side.
 TEST_F(InstalledDiscovery, LastInstalledSetupProductWins)
 {
-    Install(L"mp_setup", L"0011", L"Main,Extra");
-    Install(L"mp_setup_two", L"0012", L"Main,Extra");
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_setup", L"0011", L"Main,Extra"));
+    ASSERT_NO_FATAL_FAILURE(Install(L"mp_setup_two", L"0012", L"Main,Extra"));
     DiscoveryBase collection;
     ASSERT_EQ(0u, Discover(collection, {{L"mp_setup", L"Install\\Quandel.msi"}}));
     CMPIMsi* setup = collection.GetSetupMsi();

@@ -113,6 +113,7 @@ protected:
         EXPECT_EQ(0, outcome.barFinal);
     }
 
+    // Callers wrap it in ASSERT_NO_FATAL_FAILURE: a failed install stops the test.
     static void InstallDirectly(const CDistribution& distribution)
     {
         for (const CDistribution::Entry& entry : kFullDistribution)
@@ -305,7 +306,7 @@ TEST_F(ServiceRunTest, RemoveMarkedModulesThenShippedGroups)
 {
     CDistribution distribution(kFullDistribution);
     ASSERT_TRUE(distribution.IsComplete());
-    InstallDirectly(distribution);
+    ASSERT_NO_FATAL_FAILURE(InstallDirectly(distribution));
 
     // Every module of Alpha marked: the whole product goes. One of Beta's:
     // Beta stays, so the setup and core packages stay too.
@@ -348,7 +349,7 @@ TEST_F(ServiceRunTest, RemoveGroupsKeepsGroupsThatAreNotShipped)
 {
     CDistribution full(kFullDistribution);
     ASSERT_TRUE(full.IsComplete());
-    InstallDirectly(full);
+    ASSERT_NO_FATAL_FAILURE(InstallDirectly(full));
 
     CDistribution withoutBeta(std::vector<CDistribution::Entry>{kFullDistribution[0], kFullDistribution[1], kFullDistribution[2]});
     ASSERT_TRUE(withoutBeta.IsComplete());
