@@ -12,6 +12,10 @@
 
 namespace {
 
+// How long the program may take to show a window or to end on a loaded
+// machine; only a failing test waits that long.
+const DWORD kWaitMs = 60000;
+
 std::wstring BinFolder()
 {
     wchar_t path[MAX_PATH] = L"";
@@ -133,6 +137,25 @@ PROCESS_INFORMATION Start(const std::wstring& program)
     return pi;
 }
 
+// The started program, ended when the test leaves while it still runs (a
+// failed check), so no program stays open behind the test.
+class RunningProgram
+{
+public:
+    explicit RunningProgram(HANDLE process) : m_process(process) {}
+    ~RunningProgram()
+    {
+        if (m_process.get() != nullptr && WaitForSingleObject(m_process.get(), 0) != WAIT_OBJECT_0) {
+            TerminateProcess(m_process.get(), 99);
+            WaitForSingleObject(m_process.get(), kWaitMs);
+        }
+    }
+    HANDLE get() const { return m_process.get(); }
+
+private:
+    UniqueHandle m_process;
+};
+
 // Waits for the process to end; its exit code, or -1 when it did not end.
 int WaitEnd(HANDLE process, DWORD timeoutMs)
 {
@@ -140,7 +163,7 @@ int WaitEnd(HANDLE process, DWORD timeoutMs)
     DWORD code = 0;
     if (WaitForSingleObject(process, 0) != WAIT_OBJECT_0) {
         TerminateProcess(process, 99);
-        WaitForSingleObject(process, 5000);
+        WaitForSingleObject(process, kWaitMs);
         return -1;
     }
     GetExitCodeProcess(process, &code);
@@ -191,13 +214,13 @@ TEST_F(Wizard1Program, RefusesWithoutLanguageLibraryOrWithABrokenFolder)
     {
         CopyFolder folder(c.files);
         PROCESS_INFORMATION pi = Start(folder.Program());
-        UniqueHandle process(pi.hProcess);
-        HWND box = WaitForDialog(pi.dwProcessId, false, 30000);
+        RunningProgram process(pi.hProcess);
+        HWND box = WaitForDialog(pi.dwProcessId, false, kWaitMs);
         ASSERT_NE(nullptr, box) << c.what;
         EXPECT_EQ(c.caption, Caption(box)) << c.what;
         EXPECT_NE(std::wstring::npos, DialogTexts(box).find(c.text)) << c.what << ": " << DialogTexts(box);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-        EXPECT_EQ(0, WaitEnd(process.get(), 30000)) << c.what;
+        EXPECT_EQ(0, WaitEnd(process.get(), kWaitMs)) << c.what;
     }
 }
 
@@ -206,16 +229,16 @@ TEST_F(Wizard1Program, WizardRunsAndCancelEndsTheProgram)
     CopyFolder folder({{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
                        {(FixtureFolder(L"MP") + L"Install\\Quandel.msi").str(), L"MP\\Install\\Quandel.msi"}});
     PROCESS_INFORMATION pi = Start(folder.Program());
-    UniqueHandle process(pi.hProcess);
-    HWND sheet = WaitForDialog(pi.dwProcessId, true, 30000);
+    RunningProgram process(pi.hProcess);
+    HWND sheet = WaitForDialog(pi.dwProcessId, true, kWaitMs);
     ASSERT_NE(nullptr, sheet);
     EXPECT_EQ(ResourceString(102), Caption(sheet));
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     // The cancel question, owned by the wizard.
-    HWND question = WaitForDialog(pi.dwProcessId, false, 30000);
+    HWND question = WaitForDialog(pi.dwProcessId, false, kWaitMs);
     ASSERT_NE(nullptr, question);
     EXPECT_EQ(sheet, GetWindow(question, GW_OWNER));
     EXPECT_EQ(ResourceString(102), Caption(question));
     PostMessageW(question, WM_COMMAND, IDYES, 0);
-    EXPECT_EQ(0, WaitEnd(process.get(), 30000));
+    EXPECT_EQ(0, WaitEnd(process.get(), kWaitMs));
 }

@@ -79,4 +79,4 @@ quandel_gtest(wizard1_program_tests
   LIBS wizard msi
   DEPENDS Quandel QuandelENU wizard1_tests_langs wizard1_layout
   RESOURCE_LOCK msi
-  TIMEOUT 120)
+  TIMEOUT 300)
