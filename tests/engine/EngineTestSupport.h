@@ -150,8 +150,9 @@ public:
     void OnComplete(int status) override;
     void DisableCancel() override;
 
-    // Waits for OnComplete (FALSE after the timeout).
-    bool WaitComplete(DWORD ms = 20000);
+    // Waits for OnComplete (FALSE after the timeout). Real installs on a
+    // loaded machine can take long; only a run that never ends waits it out.
+    bool WaitComplete(DWORD ms = 120000);
     std::vector<std::wstring> Calls();
     int Count(const wchar_t* prefix);
     int Status();

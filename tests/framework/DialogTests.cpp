@@ -269,16 +269,17 @@ TEST(ModalSheet, ButtonsSentFromAnotherThreadEndTheLoop)
         CPropertySheet sheet(L"Sheet");
         sheet.AddPage(&page);
         sheet.SetWizardMode();
-        std::atomic<bool> returned{false};
+        HANDLE returned = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
         bool stuck = false;
         std::thread presser([&] {
             while (page.shown == nullptr)
                 ::Sleep(10);
             ::Sleep(300);   // the sheet's thread has gone idle in its loop
             ::SendMessageW(page.shown, PSM_PRESSBUTTON, c.button, 0);
-            for (int i = 0; i < 300 && !returned; ++i)
-                ::Sleep(10);
-            if (!returned)
+            // A loop that waits for a posted message never ends by itself,
+            // so a long deadline only delays a failing test, while a loaded
+            // machine may well take seconds to return from DoModal.
+            if (::WaitForSingleObject(returned, 30000) != WAIT_OBJECT_0)
             {
                 // Wake the loop, so a failing test ends.
                 stuck = true;
@@ -286,8 +287,9 @@ TEST(ModalSheet, ButtonsSentFromAnotherThreadEndTheLoop)
             }
         });
         const INT_PTR result = sheet.DoModal();
-        returned = true;
+        ::SetEvent(returned);
         presser.join();
+        ::CloseHandle(returned);
         EXPECT_FALSE(stuck) << c.button;
         EXPECT_EQ(c.result, result) << c.button;
     }

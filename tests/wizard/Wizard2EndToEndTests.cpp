@@ -39,7 +39,11 @@ std::vector<std::wstring> DemoProducts()
     return codes;
 }
 
-bool WaitFor(const std::function<bool()>& done, DWORD ms = 30000)
+// How long the program may take to show a page or to end on a loaded
+// machine; only a failing test waits that long.
+const DWORD kWaitMs = 60000;
+
+bool WaitFor(const std::function<bool()>& done, DWORD ms = kWaitMs)
 {
     for (DWORD waited = 0; waited < ms; waited += 100)
     {
@@ -105,7 +109,7 @@ public:
     HWND Page() const { return sheet ? reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)) : NULL; }
     HWND Item(int id) const { return ::GetDlgItem(Page(), id); }
     // Waits for the page that holds this control.
-    bool At(int id) const { return WaitFor([&] { return Item(id) != NULL; }, 10000); }
+    bool At(int id) const { return WaitFor([&] { return Item(id) != NULL; }); }
     bool NextEnabled() const { return ::IsWindowEnabled(::GetDlgItem(sheet, kNext)) != FALSE; }
     void Next() const { ::SendMessageW(sheet, PSM_PRESSBUTTON, PSBTN_NEXT, 0); }
     void Finish() const { ::SendMessageW(sheet, PSM_PRESSBUTTON, PSBTN_FINISH, 0); }
@@ -132,7 +136,7 @@ public:
         if (notes != NULL && ::SendMessageW(notes, BM_GETCHECK, 0, 0) == BST_CHECKED)
             ::SendMessageW(notes, BM_CLICK, 0, 0);
         Finish();
-        EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 15000)) << "the program did not end";
+        EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, kWaitMs)) << "the program did not end";
     }
 
     bool started = false;
