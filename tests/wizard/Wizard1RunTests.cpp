@@ -374,7 +374,7 @@ TEST_F(Wizard1Run, LongLogLinesCanBeScrolledTo)
         // Modify runs nothing: the page completes at once and stays quiet.
         w.SetAction(WIZARD_ACTION_MODIFY);
         w.SetActivePage(9);
-        EXPECT_TRUE(PumpUntil([&] { return SheetButtonEnabled(w, kNextButton); }, 10000));
+        EXPECT_TRUE(PumpUntil([&] { return SheetButtonEnabled(w, kNextButton); }, 120000));
         auto* page = dynamic_cast<CSetupInstallingPg*>(w.GetActivePage());
         HWND log = PageItem(w, IDC_WZ_RUN_LOG);
         ASSERT_NE(nullptr, page);
