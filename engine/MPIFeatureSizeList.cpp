@@ -11,6 +11,16 @@ int MPIClampToInt(long long value)
     return static_cast<int>(value);
 }
 
+bool MPIIsListed(const CStringArray& features, const wchar_t* feature)
+{
+    for (int i = 0; i < features.GetSize(); ++i)
+    {
+        if (features[i] == feature)
+            return true;
+    }
+    return false;
+}
+
 namespace
 {
 // One figure (bytes or components) summed over the first entry of each
@@ -83,11 +93,8 @@ void CMPIFeatureSizeList::AddParentChain(CStringArray& features, const wchar_t* 
         CString parent = entry->GetParent();
         if (!parent.IsEmpty())
         {
-            for (int i = 0; i < features.GetSize(); ++i)
-            {
-                if (features[i] == parent)
-                    return;
-            }
+            if (MPIIsListed(features, parent))
+                return;
             features.Add(parent);
         }
         current = parent;

@@ -67,3 +67,6 @@ private:
 
 // Component counts are summed in 64 bits and kept as int: clamp.
 int MPIClampToInt(long long value);
+
+// The feature name is in the list.
+bool MPIIsListed(const CStringArray& features, const wchar_t* feature);

@@ -20,14 +20,6 @@ void CollectFeatures(const std::vector<CMPIModule*>& modules, const CMPIFeatureS
         chains.AddParentChain(features, module->GetFeatureName());
     }
 }
-
-bool IsListed(const CStringArray& features, const CString& feature)
-{
-    for (int i = 0; i < features.GetSize(); ++i)
-        if (features[i] == feature)
-            return true;
-    return false;
-}
 }
 
 CMPIGroupMsi::CMPIGroupMsi(CMPIBase* owner)
@@ -309,7 +301,7 @@ LONGLONG CMPIGroupMsi::GetAddedSize(MPISetupMode mode)
     {
         const CMPIModule* module = FindModule(features[i]);
         const BOOL present = module != NULL ? module->IsInstalled() : IsInstalled();
-        if (present != 1 && !IsListed(added, features[i]))
+        if (present != 1 && !MPIIsListed(added, features[i]))
             added.Add(features[i]);
     }
     return m_PackageFeatureSizes.SumBytes(added);
