@@ -49,19 +49,16 @@ UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD buf
 
 UINT MPIReadWholeRecordString(MSIHANDLE record, UINT field, std::wstring& value)
 {
-    value.clear();
-    std::vector<wchar_t> buffer(256, L'\0');
-    DWORD length = static_cast<DWORD>(buffer.size());
-    UINT result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    if (result == ERROR_MORE_DATA)
-    {
-        buffer.assign(length + 1, L'\0');
-        length = static_cast<DWORD>(buffer.size());
-        result = g_MsiDll.pMsiRecordGetStringW(record, field, buffer.data(), &length);
-    }
-    if (result == ERROR_SUCCESS)
-        value.assign(buffer.data(), length);
-    return result;
+    return MPIReadWholeText(value, [=](wchar_t* buffer, DWORD* length) {
+        return g_MsiDll.pMsiRecordGetStringW(record, field, buffer, length);
+    });
+}
+
+UINT MPIReadWholeProductInfo(const wchar_t* productCode, const wchar_t* name, std::wstring& value)
+{
+    return MPIReadWholeText(value, [=](wchar_t* buffer, DWORD* length) {
+        return g_MsiDll.pMsiGetProductInfoW(productCode, name, buffer, length);
+    });
 }
 
 UINT CMPIMsiView::Open(MSIHANDLE database, const wchar_t* query)

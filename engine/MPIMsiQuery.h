@@ -2,6 +2,7 @@
 // Small readers over the entry-point table: a property or record field into
 // a fixed-size buffer, and a view whose rows are fetched one record at a time.
 #include <string>
+#include <vector>
 #include "framework/CString.h"
 #include "engine/MsiHandle.h"
 
@@ -13,9 +14,32 @@ UINT MPIReadProperty(MSIHANDLE handle, const wchar_t* name, CString& value, DWOR
 // The same for one field of a record.
 UINT MPIReadRecordString(MSIHANDLE record, UINT field, CString& value, DWORD bufferChars);
 
+// Reads a text of any length through read(buffer, &length), growing the
+// buffer once to the length the installer asks for on 234.
+template <class Read>
+UINT MPIReadWholeText(std::wstring& value, Read read)
+{
+    value.clear();
+    std::vector<wchar_t> buffer(256, L'\0');
+    DWORD length = static_cast<DWORD>(buffer.size());
+    UINT result = read(buffer.data(), &length);
+    if (result == ERROR_MORE_DATA)
+    {
+        buffer.assign(length + 1, L'\0');
+        length = static_cast<DWORD>(buffer.size());
+        result = read(buffer.data(), &length);
+    }
+    if (result == ERROR_SUCCESS)
+        value.assign(buffer.data(), length);
+    return result;
+}
+
 // The whole text of a record field, however long: 0 and the text, or the
 // failing code and an empty text.
 UINT MPIReadWholeRecordString(MSIHANDLE record, UINT field, std::wstring& value);
+
+// The same for a product's information (MsiGetProductInfoW).
+UINT MPIReadWholeProductInfo(const wchar_t* productCode, const wchar_t* name, std::wstring& value);
 
 // MsiOpenPackageExW with MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE. Where the
 // installer still refuses a package file because another version of its

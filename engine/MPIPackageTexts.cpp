@@ -1,5 +1,4 @@
 #include "engine/MPIPackageTexts.h"
-#include <vector>
 #include "engine/MPIMsi.h"
 #include "engine/MPIMsiQuery.h"
 
@@ -18,18 +17,11 @@ UINT CMPIPackageTexts::Open(const CMPIMsi& msi, int source)
 UINT CMPIPackageTexts::OpenInstalled(const CString& productCode)
 {
     // The installer keeps a copy of every installed product's package.
-    DWORD length = MAX_PATH;
-    std::vector<wchar_t> path(length + 1, L'\0');
-    UINT result = g_MsiDll.pMsiGetProductInfoW(productCode, kLocalPackage, path.data(), &length);
-    if (result == ERROR_MORE_DATA)
-    {
-        path.assign(length + 1, L'\0');
-        length = static_cast<DWORD>(path.size());
-        result = g_MsiDll.pMsiGetProductInfoW(productCode, kLocalPackage, path.data(), &length);
-    }
-    if (result == ERROR_SUCCESS && length > 0 && OpenDatabase(path.data()) == ERROR_SUCCESS)
+    std::wstring path;
+    if (MPIReadWholeProductInfo(productCode, kLocalPackage, path) == ERROR_SUCCESS && !path.empty() &&
+        OpenDatabase(path.c_str()) == ERROR_SUCCESS)
         return ERROR_SUCCESS;
-    result = g_MsiDll.pMsiOpenProductW(productCode, m_Session.put());
+    const UINT result = g_MsiDll.pMsiOpenProductW(productCode, m_Session.put());
     if (result == ERROR_SUCCESS)
         m_hSession = m_Session.get();
     return result;
@@ -85,29 +77,14 @@ UINT CMPIPackageTexts::GetProperty(const wchar_t* name, wchar_t* buffer, DWORD* 
 
 void CMPIPackageTexts::GetLocalized(const wchar_t* baseName, LANGID language, CString& value) const
 {
-    value.Empty();
-    CString name;
-    name.Format(L"%s_%4d", baseName, static_cast<int>(language));
-
-    std::vector<wchar_t> buffer(256, L'\0');
-    DWORD length = 255;
-    UINT result = GetProperty(name, buffer.data(), &length);
-    if (((result != ERROR_SUCCESS && result != ERROR_MORE_DATA) || length == 0) && language != 1033)
-    {
-        name.Format(L"%s_%4d", baseName, 1033);
-        length = 255;
-        result = GetProperty(name, buffer.data(), &length);
-    }
-    if (result == ERROR_MORE_DATA)
-    {
-        buffer.assign(length + 1, L'\0');
-        length = static_cast<DWORD>(buffer.size());
-        result = GetProperty(name, buffer.data(), &length);
-    }
-    if (result != ERROR_SUCCESS || length == 0)
-    {
-        value = L"?";
-        return;
-    }
-    value = CString(buffer.data());
+    auto read = [this, baseName](LANGID id, std::wstring& text) {
+        CString name;
+        name.Format(L"%s_%4d", baseName, static_cast<int>(id));
+        return MPIReadWholeText(text, [&](wchar_t* buffer, DWORD* length) { return GetProperty(name, buffer, length); });
+    };
+    std::wstring text;
+    UINT result = read(language, text);
+    if ((result != ERROR_SUCCESS || text.empty()) && language != 1033)
+        result = read(1033, text);
+    value = (result != ERROR_SUCCESS || text.empty()) ? CString(L"?") : CString(text.c_str());
 }
