@@ -1,6 +1,17 @@
 # Project-wide helpers: the Wine emulator wrapper, resource-only DLLs,
 # test packages built by wixl, and GoogleTest executables run under Wine.
 
+# The Windows architecture of this tree: x86 (the deliverables) or x64 (the
+# same sources for machines that cannot run 32-bit programs).
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(QUANDEL_ARCH x64)
+  set(QUANDEL_WINEARCH win64)
+  set(QUANDEL_WINE_LOADER /usr/lib/wine/wine64)
+else()
+  set(QUANDEL_ARCH x86)
+  set(QUANDEL_WINEARCH win32)
+  set(QUANDEL_WINE_LOADER wine)
+endif()
 set(QUANDEL_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of this build tree")
 configure_file(${CMAKE_SOURCE_DIR}/tools/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -22,10 +22,14 @@ std::wstring DemoFolder()
     return w2::BinFolder() + L"..\\demo\\dist\\";
 }
 
+// The demo packages are 32-bit: on 64-bit Windows they install under
+// %ProgramFiles(x86)%, which only 64-bit Windows defines.
 std::wstring InstalledFolder()
 {
     wchar_t programs[MAX_PATH] = L"";
-    ::ExpandEnvironmentStringsW(L"%ProgramFiles%", programs, MAX_PATH);
+    DWORD n = ::ExpandEnvironmentStringsW(L"%ProgramFiles(x86)%", programs, MAX_PATH);
+    if (n == 0 || n > MAX_PATH || programs[0] == L'%')
+        ::ExpandEnvironmentStringsW(L"%ProgramFiles%", programs, MAX_PATH);
     return std::wstring(programs) + L"\\Ternwick Software\\Pelmora\\Module Profiles\\Install\\";
 }
 

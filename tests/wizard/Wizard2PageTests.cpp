@@ -325,8 +325,8 @@ TEST_F(PageTest, ModuleChecksBecomeInstallSelections)
 
 // The summary, module and modify pages can be made by dynamic creation, on
 // their own templates; the base page can be made on the default template
-// or on a template given by name. Every record is the 48-byte one without
-// a help button.
+// or on a template given by name. Every record is the version-2 one (48
+// bytes on x86) without a help button.
 TEST(PageClasses, DynamicCreationAndTheBaseConstructors)
 {
     w2::UseLanguageLibrary();
@@ -346,7 +346,7 @@ TEST(PageClasses, DynamicCreationAndTheBaseConstructors)
             EXPECT_EQ(templ, page.m_psp.pszTemplate) << what;
         else
             EXPECT_STREQ(templ, page.m_psp.pszTemplate) << what;
-        EXPECT_EQ(48u, page.m_psp.dwSize) << what;
+        EXPECT_EQ(static_cast<DWORD>(PROPSHEETPAGEW_V2_SIZE), page.m_psp.dwSize) << what;
         EXPECT_EQ(0u, page.m_psp.dwFlags & PSP_HASHELP) << what;
     };
     for (const Case& c : cases)
