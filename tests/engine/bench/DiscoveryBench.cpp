@@ -1,8 +1,12 @@
-// Discovery benchmark (not a test): lays out a distribution folder of many
-// generated group packages and times, in one run,
+// Discovery benchmark: lays out a distribution folder of many generated
+// group packages and times, in one run,
 //   1. CMPIBase::Initialize over that folder,
 //   2. the same msi.dll calls issued directly in a tight loop,
-//   3. one query each on Feature, FeatureComponents and File per package.
+//   3. one query each on Feature, FeatureComponents and File per package
+//      (the floor).
+// Fails when discovery does not find every package and module, or takes
+// more than three times the floor (it takes about as long: opening the
+// packages dominates both).
 // Usage: discovery_bench <folder of generated packages>
 #include <windows.h>
 #include <cstdio>
@@ -179,5 +183,17 @@ int wmain(int argc, wchar_t** argv)
     wprintf(L"direct msi.dll calls %9.1f ms   Initialize/direct %.2f\n", direct, initialize / direct);
     wprintf(L"one query per table  %9.1f ms   Initialize/floor  %.2f   direct/floor %.2f\n",
             floor, initialize / floor, direct / floor);
-    return result == 0 ? 0 : 1;
+    const unsigned kPackages = 40, kModules = kPackages * 25;   // the generated packages
+    const double kLimit = 3.0;
+    if (result != 0 || collection.GetMsiCount() != kPackages || modules != kModules)
+    {
+        wprintf(L"FAILED: expected %u packages and %u modules, result 0\n", kPackages, kModules);
+        return 1;
+    }
+    if (initialize > kLimit * floor)
+    {
+        wprintf(L"FAILED: Initialize took more than %.0f times the floor\n", kLimit);
+        return 1;
+    }
+    return 0;
 }
