@@ -15,7 +15,7 @@ std::atomic<int> g_bCancelRequested(0);
 CMPIEngineBase::CMPIEngineBase()
     : m_Mode(0), m_pCallback(NULL), m_pOwner(NULL), m_bBusy(FALSE), m_pProgressCtrl(NULL),
       m_nNonGroupCount(0), m_bRebootRequired(FALSE), m_hWorker(NULL),
-      m_bCancelConfirmed(false)
+      m_bCancelConfirmed(false), m_bHoldCancel(false)
 {
 }
 

@@ -134,6 +134,10 @@ private:
     int QueuePackages(BOOL bInstall);
     void ClearQueue();
     int RunQueue();
+    // The config at nIndex removes the installed product so that the next
+    // config can install the package file: the two are one step for a
+    // cancel.
+    BOOL IsRemoveFirstPair(size_t nIndex) const;
     int ComputeStatus(int nRun) const;
     int HandleMessage(UINT uMessage, LPCWSTR pszText);
     int AskCancelQuestion(const CString& strCaption);
@@ -144,6 +148,10 @@ private:
     // in phases it cannot cancel, and Wine always does); no further package
     // starts then.
     std::atomic<bool> m_bCancelConfirmed;
+    // The running config is the install after a removal-first config that
+    // succeeded: cancelling it would leave the product missing. A request
+    // is asked as usual, but a Yes takes effect only after the install.
+    std::atomic<bool> m_bHoldCancel;
 
     CMPIEngineBase(const CMPIEngineBase&) = delete;
     CMPIEngineBase& operator=(const CMPIEngineBase&) = delete;

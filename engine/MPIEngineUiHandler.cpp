@@ -82,9 +82,12 @@ int CMPIEngineBase::AskCancelQuestion(const CString& strCaption)
 {
     if (g_bCancelRequested.exchange(0) == 0)
         return 1;
+    // The install that follows a removal-first config is never cancelled:
+    // the worker stops after it instead.
+    const int nCancel = m_bHoldCancel ? 1 : IDCANCEL;
     // Already confirmed in this run (Cancel pressed again): the answer stands.
     if (m_bCancelConfirmed)
-        return IDCANCEL;
+        return nCancel;
     CString strQuestion;
     GetCancelQuestion(strQuestion);
     const int nAnswer = AfxShowMessageBoxEx(NULL, strQuestion, strCaption, MB_YESNO, g_MessageLanguage);
@@ -93,5 +96,5 @@ int CMPIEngineBase::AskCancelQuestion(const CString& strCaption)
     // IDCANCEL makes the installer roll the package back (1602); where it
     // finishes the package anyway, the worker still stops after it.
     m_bCancelConfirmed = true;
-    return IDCANCEL;
+    return nCancel;
 }

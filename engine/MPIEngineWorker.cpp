@@ -43,8 +43,11 @@ int CMPIEngineBase::RunQueue()
 {
     int nRun = 0;
     int nIndex = 0;
-    for (CMPIEngineConfig* pConfig : m_Configs)
+    for (size_t i = 0; i < m_Configs.size(); ++i)
     {
+        CMPIEngineConfig* pConfig = m_Configs[i];
+        // Only reached when the removal before it succeeded.
+        m_bHoldCancel = i > 0 && IsRemoveFirstPair(i - 1);
         int r;
         try
         {
@@ -59,12 +62,28 @@ int CMPIEngineBase::RunQueue()
         ++nRun;
         if (!pConfig->IsGroup())
             ++nIndex;
+        // The product is gone: its replacement is installed whatever the
+        // cancel state; a request or a Yes takes effect after it.
+        if (IsRemoveFirstPair(i))
+            continue;
         // A request still pending after a package that succeeded, or a Yes
         // the installer did not act on: no further package starts.
         if (g_bCancelRequested == 1 || m_bCancelConfirmed)
             break;
     }
+    m_bHoldCancel = false;
     return nRun;
+}
+
+BOOL CMPIEngineBase::IsRemoveFirstPair(size_t nIndex) const
+{
+    if (!IsInstallMode(m_Mode) || nIndex + 1 >= m_Configs.size())
+        return FALSE;
+    const CMPIEngineConfig* pFirst = m_Configs[nIndex];
+    const CMPIEngineConfig* pInstall = m_Configs[nIndex + 1];
+    return (pFirst->GetKind() == MPI_CONFIG_CONFIGURE && pInstall->GetKind() == MPI_CONFIG_INSTALL &&
+            pFirst->GetMsi() == pInstall->GetMsi())
+               ? TRUE : FALSE;
 }
 
 int CMPIEngineBase::ComputeStatus(int nRun) const

@@ -10,7 +10,7 @@ quandel_gtest(engine_queue_tests
 
 quandel_gtest(engine_worker_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/EngineWorkerTests.cpp ${CMAKE_CURRENT_LIST_DIR}/EngineMessageTests.cpp
-          ${engine_run_support}
+          ${CMAKE_CURRENT_LIST_DIR}/EngineRemoveFirstCancelTests.cpp ${engine_run_support}
   LIBS engine
   TIMEOUT 60)
 
