@@ -171,3 +171,63 @@ TEST_F(EngineInstall, CancelDuringAPackage)
         EXPECT_EQ(0, g_bCancelRequested.load());
     }
 }
+
+namespace
+{
+const wchar_t kPair[] = L"0005";
+
+std::wstring InstalledVersion(const std::wstring& code)
+{
+    wchar_t version[64] = L"";
+    DWORD length = 64;
+    if (g_MsiDll.pMsiGetProductInfoW(code.c_str(), INSTALLPROPERTY_VERSIONSTRING, version, &length) != 0)
+        return L"(not installed)";
+    return version;
+}
+}
+
+TEST_F(EngineInstall, YesDuringTheRemovalOfAPairStillInstallsTheNewVersion)
+{
+    // Build 1.0.3 is installed, the package file is 1.0.1: the run removes
+    // the product, then installs the file. Yes during the removal, which
+    // the installer completes: the file is installed all the same, and the
+    // package queued after the pair is not.
+    for (bool corePair : {false, true})
+    {
+        SCOPED_TRACE(corePair ? "the core's pair" : "a group's pair");
+        ProductGuard pairGuard(kPair);
+        ProductGuard afterGuard(kPlain);
+        const std::wstring code = ProductCode(kPair);
+        ASSERT_EQ(0u, g_MsiDll.pMsiInstallProductW(FixturePath(L"e2_pair_installed").c_str(),
+                                                   L"REBOOT=ReallySuppress"));
+        ASSERT_EQ(L"1.0.3", InstalledVersion(code));
+
+        MessageBoxRecorder boxes(IDYES);
+        EngineRun run;
+        const std::wstring file = FixturePath(L"e2_pair_file");
+        if (corePair)
+            run.base.Core().File(file.c_str(), code.c_str(), 1, 0, 1).Installed(code.c_str(), 1, 0, 3)
+                .ForceNeedsAction(1);
+        else
+            run.base.Group(L"G").File(file.c_str(), code.c_str(), 1, 0, 1).Installed(code.c_str(), 1, 0, 3);
+        run.base.Group(L"After").File(FixturePath(L"e2_plain").c_str(), ProductCode(kPlain).c_str(), 1, 0, 0);
+        int started = 0;
+        run.engine.OnHook = [&](const HookCall& call) {
+            if (call.hook == L"PackageStart")
+                ++started;
+            else if (call.hook == L"Progress" && started == 1 && run.engine.Calls(L"CancelQuestion").empty())
+                run.engine.Cancel();
+        };
+        ASSERT_EQ(0, StartAndWait(run.engine, run.callback, MPI_MODE_INSTALL_MODULES));
+        ASSERT_EQ(3u, run.engine.m_Configs.size());
+        EXPECT_EQ(1u, run.engine.Calls(L"CancelQuestion").size());
+        EXPECT_EQ(1u, boxes.Calls().size());
+        std::vector<int> results;
+        for (const HookCall& call : run.engine.Calls(L"PackageEnd"))
+            results.push_back(call.b);
+        EXPECT_EQ((std::vector<int>{0, 0}), results);
+        EXPECT_EQ(MPI_RUN_PARTIAL, run.callback.Status());
+        EXPECT_EQ(L"1.0.1", InstalledVersion(code));
+        EXPECT_FALSE(IsProductInstalled(ProductCode(kPlain)));
+    }
+}
