@@ -12,6 +12,7 @@
 #include "setup/wizard/SetupInstallingPg.h"
 #include "support/ResourceDllManager.h"
 #include "ids_pages.h"
+#include "ids_service.h"
 #include "ids_wizard.h"
 
 namespace {
@@ -113,6 +114,9 @@ protected:
         bool nextEnabled = false, backEnabled = true, cancelEnabled = true;
         bool cancelPressed = false;
         int afterNext = 0;
+        // The finish page, reached by Next: its notes box and the status it reads.
+        bool notesVisible = false, notesChecked = false;
+        int finishRunStatus = -1;
     };
     // beforeRun, when given, works the pages before the installing page.
     Outcome Run(int action, int setupType, int removalKind, bool withPackages, bool pressCancel = false,
@@ -167,6 +171,12 @@ protected:
             EXPECT_EQ(154, ActiveTemplate(w));
             Press(w, PSBTN_NEXT);
             out.afterNext = ActiveTemplate(w);
+            if (out.afterNext == IDD_WZ_FINISH) {
+                HWND notes = PageItem(w, IDC_WZ_FINISH_NOTES);
+                out.notesVisible = notes != nullptr && ::IsWindowVisible(notes);
+                out.notesChecked = notes != nullptr && ::SendMessageW(notes, BM_GETCHECK, 0, 0) == BST_CHECKED;
+                out.finishRunStatus = w.GetRunStatus();
+            }
             Press(w, PSBTN_FINISH);
         });
         return out;
@@ -287,6 +297,35 @@ TEST_F(Wizard1Run, CancelDuringInstallAsksAndKeepsTheWizard)
     EXPECT_EQ(160, install.afterNext);
     for (const wchar_t* code : kProducts)
         EXPECT_TRUE(IsProductInstalled(code)) << code;
+}
+
+TEST_F(Wizard1Run, CancelAnsweredYesCompletesThePageWithAPartialRun)
+{
+    // Yes to the engine's question: the package being installed ends (the
+    // installer may finish it) and no other follows. The page completes, Next
+    // leads to the finish page, which shows a partial run: its notes offered
+    // and opened, no restart question.
+    seams.boxAnswer = IDYES;
+    Outcome install = Run(WIZARD_ACTION_INSTALL, MPI_MODE_INSTALL_MODULES, 0, true, true);
+    EXPECT_TRUE(install.cancelPressed);
+    std::vector<std::wstring> boxes;
+    for (const SeamEvent& e : seams.events)
+        if (e.kind == L"box")
+            boxes.push_back(e.text);
+    EXPECT_EQ(std::vector<std::wstring>{ResourceString(IDS_SRV_CANCEL_QUESTION)}, boxes);
+    EXPECT_EQ(MPI_RUN_PARTIAL, install.runStatus);
+    EXPECT_TRUE(install.nextEnabled);
+    EXPECT_FALSE(install.cancelEnabled);
+    EXPECT_EQ(IDD_WZ_FINISH, install.afterNext);
+    EXPECT_EQ(MPI_RUN_PARTIAL, install.finishRunStatus);
+    EXPECT_TRUE(install.notesVisible);
+    EXPECT_TRUE(install.notesChecked);
+    EXPECT_EQ(1, seams.Count(L"shell"));
+    EXPECT_EQ(0, seams.Count(L"restart"));
+    // The setup package came first; core and group never started.
+    EXPECT_TRUE(IsProductInstalled(kProducts[0]));
+    EXPECT_FALSE(IsProductInstalled(kProducts[1]));
+    EXPECT_FALSE(IsProductInstalled(kProducts[2]));
 }
 
 TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
