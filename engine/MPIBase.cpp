@@ -161,7 +161,16 @@ LONGLONG CMPIBase::GetRequiredDiskSpace()
 
 LONGLONG CMPIBase::GetAddedDiskSpace()
 {
-    LONGLONG space = GetPlainPackagesRequiredSpace();
+    // Each package adds what the run installs for it: a newer setup or core
+    // package smaller than its installed product adds nothing, and what it
+    // frees is no credit against the groups.
+    LONGLONG space = 0;
+    for (CMPIMsi* msi : {m_pSetupMsi, m_pCoreMsi})
+    {
+        const LONGLONG added = msi != NULL ? msi->GetRequiredSpace(MPI_MODE_INSTALL_NEWER) : 0;
+        if (added > 0)
+            space += added;
+    }
     const MPISetupMode mode = GetRunMode();
     for (CMPIGroupMsi* group : m_GroupMsis)
         space += group->GetAddedSize(mode);

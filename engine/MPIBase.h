@@ -60,8 +60,9 @@ public:
     int Cancel();
     // The package files' bytes for the setup type, less what is installed.
     LONGLONG GetRequiredDiskSpace();
-    // The bytes a run of the setup type adds to the machine: the newer setup
-    // and core packages and each group's modules not installed yet.
+    // The bytes a run of the setup type adds to the machine: what a newer
+    // setup or core package needs beyond its installed product, and each
+    // group's modules not installed yet; no package counts below 0.
     LONGLONG GetAddedDiskSpace();
 
     // The distribution folder ("...\MP\") searched by Initialize; by default
@@ -75,7 +76,7 @@ protected:
     UINT ReadGroupPackageFile(const CString& path);
     UINT EnumerateInstalledProducts();
     UINT ExamineInstalledProduct(const wchar_t* productCode);
-    // The setup and core packages' share of both figures.
+    // The setup and core packages' net share of the required figure.
     LONGLONG GetPlainPackagesRequiredSpace() const;
 
     CMPIMsi* m_pCoreMsi;

@@ -439,3 +439,76 @@ TEST(GroupPackage, AddedSizeCountsWhatIsNotInstalledYet)
     group.Module(L"ModB", L"P").Module(L"ModA", L"P");
     EXPECT_EQ(100 + 200 + 350, group.GetAddedSize(MPI_MODE_INSTALL_MODULES));
 }
+
+namespace {
+// A collection whose setup, core and group packages are set directly.
+class SizedBase : public CMPIBase
+{
+public:
+    SizedBase() : CMPIBase(NULL) {}
+    // A plain package of that version and size, installed at the other
+    // version and size unless installedVersion is NULL.
+    void SetPlain(CMPIMsi*& slot, const wchar_t* version, LONGLONG bytes, const wchar_t* installedVersion,
+                  LONGLONG installedBytes)
+    {
+        LogicMsi* msi = new LogicMsi(this);
+        slot = msi;
+        msi->Package(kCodeA, version).GetFeatureSizes(0).Add(L"Main", L"", bytes, 1);
+        if (installedVersion)
+            msi->Installed(kCodeA, installedVersion).GetFeatureSizes(1).Add(L"Main", L"", installedBytes, 1);
+    }
+    CMPIMsi*& Setup() { return m_pSetupMsi; }
+    CMPIMsi*& Core() { return m_pCoreMsi; }
+    // A group not installed yet: Main and its module ModA, 3 MiB together.
+    void AddNewGroup()
+    {
+        LogicGroup* group = new LogicGroup(this);
+        m_GroupMsis.push_back(group);
+        group->Package(kCodeB, L"1.0.0");
+        group->Module(L"ModA", L"P");
+        group->GetFeatureSizes(0).Add(L"Main", L"", 1 * kMiB, 1);
+        group->GetFeatureSizes(0).Add(L"ModA", L"Main", 2 * kMiB, 1);
+    }
+    static constexpr LONGLONG kMiB = 1048576;
+};
+} // namespace
+
+// Beside a new group of 3 MiB, a newer setup or core package adds what it
+// needs beyond its installed product, and one that shrinks adds nothing:
+// what it frees does not lower the groups' share.
+TEST(Collection, AddedSpaceCountsNoPackageBelowZero)
+{
+    const LONGLONG MiB = SizedBase::kMiB;
+    struct Plain
+    {
+        const wchar_t* version;    // NULL: no such package
+        LONGLONG bytes;
+        const wchar_t* installed;  // NULL: not installed
+        LONGLONG installedBytes;
+    };
+    struct Case
+    {
+        const char* what;
+        Plain setup, core;
+        LONGLONG added;
+    };
+    const Case cases[] = {
+        {"a newer core 5 MiB smaller", {NULL, 0, NULL, 0}, {L"3.1.0", 2 * MiB, L"3.0.0", 7 * MiB}, 3 * MiB},
+        {"a newer setup 1 MiB larger", {L"1.3.0", 4 * MiB, L"1.2.0", 3 * MiB}, {NULL, 0, NULL, 0}, 4 * MiB},
+        {"a core not installed yet", {NULL, 0, NULL, 0}, {L"3.0.0", 2 * MiB, NULL, 0}, 5 * MiB},
+        {"each package on its own: the setup shrinks 1 MiB, the core grows 2 MiB",
+         {L"1.3.0", 2 * MiB, L"1.2.0", 3 * MiB}, {L"3.1.0", 4 * MiB, L"3.0.0", 2 * MiB}, 5 * MiB},
+        {"an older core package installs nothing", {NULL, 0, NULL, 0}, {L"2.0.0", 9 * MiB, L"3.0.0", 1 * MiB},
+         3 * MiB},
+    };
+    for (const Case& c : cases)
+    {
+        SizedBase base;
+        if (c.setup.version)
+            base.SetPlain(base.Setup(), c.setup.version, c.setup.bytes, c.setup.installed, c.setup.installedBytes);
+        if (c.core.version)
+            base.SetPlain(base.Core(), c.core.version, c.core.bytes, c.core.installed, c.core.installedBytes);
+        base.AddNewGroup();
+        EXPECT_EQ(c.added, base.GetAddedDiskSpace()) << c.what;
+    }
+}
