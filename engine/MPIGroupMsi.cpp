@@ -285,13 +285,12 @@ LONGLONG CMPIGroupMsi::GetPackageSize(MPISetupMode mode)
 
 LONGLONG CMPIGroupMsi::GetAddedSize(MPISetupMode mode)
 {
-    CMPISetupTypeValue type;
-    const MPISetupMode runMode = type.SetSetupType(mode).GetRunMode();
-    if (HasPackage() != 1 || NeedsAction(runMode) != 1)
+    // A removal adds nothing.
+    if (IsInstallMode(mode) != TRUE || HasPackage() != 1 || NeedsAction(mode) != 1)
         return 0;
     CStringArray features;
-    CollectFeatures(m_Modules, m_PackageFeatureSizes, features, [runMode](CMPIModule* module) {
-        return module->IsInPackage() == 1 && module->NeedsAction(runMode) == 1;
+    CollectFeatures(m_Modules, m_PackageFeatureSizes, features, [mode](CMPIModule* module) {
+        return module->IsInPackage() == 1 && module->NeedsAction(mode) == 1;
     });
     // What is on the machine already adds nothing: an installed module, or a
     // feature of the group's own (not a module) once the group is installed.

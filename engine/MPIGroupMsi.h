@@ -24,7 +24,7 @@ public:
     virtual BOOL IsInstalledAfter(MPISetupMode mode);
     // The bytes a run of that mode adds to the machine: the package file's
     // modules it installs that are not installed yet, with the parent
-    // features they need that are not installed either.
+    // features they need that are not installed either; 0 for a removal.
     LONGLONG GetAddedSize(MPISetupMode mode);
     // Makes a module of this group, appends it and returns it.
     virtual CMPIModule* CreateModule();

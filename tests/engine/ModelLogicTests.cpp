@@ -428,6 +428,9 @@ TEST(GroupPackage, AddedSizeCountsWhatIsNotInstalledYet)
         EXPECT_EQ(c.mode1, group.GetAddedSize(MPI_MODE_INSTALL_MODULES)) << c.what;
         // The base model selects nothing for a custom run.
         EXPECT_EQ(0, group.GetAddedSize(MPI_MODE_INSTALL_CUSTOM)) << c.what;
+        // A removal adds nothing; it is no install of newer packages.
+        for (int mode : {MPI_MODE_REMOVE_ALL, MPI_MODE_REMOVE_GROUPS, MPI_MODE_REMOVE_MODULES})
+            EXPECT_EQ(0, group.GetAddedSize(mode)) << c.what << " mode " << mode;
     }
 
     // A child listed before its parent module: the parent counts once.
