@@ -25,7 +25,7 @@ void CollectFeatures(const std::vector<CMPIModule*>& modules, const CMPIFeatureS
 CMPIGroupMsi::CMPIGroupMsi(CMPIBase* owner)
     : CMPIMsi(owner),
       m_nCoreVersionFlag(0), m_nMinCoreMajor(1), m_nMinCoreMinor(0),
-      m_CachedNamesLanguage(0), m_CachedNamesSource(0)
+      m_CachedNamesLanguage(0), m_CachedNamesSource(0), m_pSharedTexts(NULL)
 {
     SetMinCoreVersion();
 }

@@ -5,6 +5,7 @@
 #include "engine/MPIMsi.h"
 
 class CMPIModule;
+class CMPIGroupTexts;
 
 extern const CString g_strDefaultMinCoreVersion;  // "1.00"
 
@@ -76,4 +77,8 @@ protected:
     int m_CachedNamesSource;
     CString m_strGroupName;
     CString m_strVendorPlusGroupName;
+
+private:
+    friend class CMPIGroupTexts;
+    CMPIGroupTexts* m_pSharedTexts;   // the texts' reader while one lives, else NULL
 };

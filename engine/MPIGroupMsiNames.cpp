@@ -2,6 +2,7 @@
 #include "engine/MPIGroupMsi.h"
 #include <cstdlib>
 #include <vector>
+#include "engine/MPIGroupTexts.h"
 #include "engine/MPIPackageTexts.h"
 
 const CString g_strDefaultMinCoreVersion(L"1.00");
@@ -73,8 +74,10 @@ void CMPIGroupMsi::ReadGroupNames(int source)
         return;
     // Read from the side's database rather than a session: every group
     // listed on a page or queued for a run asks for its names.
-    CMPIPackageTexts texts;
-    if (texts.Open(*this, source) != ERROR_SUCCESS || !texts.IsOpen())
+    CMPIGroupTexts reader(*this);
+    UINT result = ERROR_SUCCESS;
+    const CMPIPackageTexts& texts = reader.Open(source, result);
+    if (result != ERROR_SUCCESS || !texts.IsOpen())
     {
         // Nothing to read from: no names, and nothing cached, so a later
         // call tries again.

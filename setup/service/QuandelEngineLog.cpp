@@ -4,6 +4,7 @@
 // one end line after the last, while a failure of either shows at once.
 #include "setup/service/QuandelEngine.h"
 #include "engine/MPIDefs.h"
+#include "engine/MPIGroupTexts.h"
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "resources/quandel/ids_service.h"
@@ -66,6 +67,8 @@ int CQuandelEngine::PrepareConfig(CMPIEngineConfig* pConfig)
     CQuandelGroupMsi* pGroup = dynamic_cast<CQuandelGroupMsi*>(pMsi);
     if (pGroup == NULL)
         return 0;
+    // The title and the module lines share one open of the side.
+    CMPIGroupTexts texts(*pGroup);
     pConfig->SetTitle(pGroup->GetVendorPlusGroupName(source));
     for (int i = 0; i < static_cast<int>(pGroup->GetModuleCount()); ++i)
     {

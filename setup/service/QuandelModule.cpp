@@ -1,6 +1,7 @@
 #include "setup/service/QuandelModule.h"
 #include "engine/MPIGroupMsi.h"
 #include "engine/MPIMsiQuery.h"
+#include "engine/MPIGroupTexts.h"
 #include "engine/MPIPackageTexts.h"
 
 namespace
@@ -95,8 +96,10 @@ void CQuandelModule::ReadLocalizedProperties(int source)
         return;
     // A run, a page or a list asks every module of a group in turn: read
     // them all from one open of the side.
-    CMPIPackageTexts texts;
-    if (texts.Open(*m_pGroup, source) != ERROR_SUCCESS)
+    CMPIGroupTexts reader(*m_pGroup);
+    UINT result = ERROR_SUCCESS;
+    const CMPIPackageTexts& texts = reader.Open(source, result);
+    if (result != ERROR_SUCCESS)
         return;
     for (unsigned i = 0; i < m_pGroup->GetModuleCount(); ++i)
     {
