@@ -2,11 +2,6 @@
 #include "engine/MPIMsi.h"
 #include "engine/MPIMsiQuery.h"
 
-namespace
-{
-const wchar_t kLocalPackage[] = L"LocalPackage";
-}
-
 UINT CMPIPackageTexts::Open(const CMPIMsi& msi, int source)
 {
     if (source == 0)
@@ -18,7 +13,7 @@ UINT CMPIPackageTexts::OpenInstalled(const CString& productCode)
 {
     // The installer keeps a copy of every installed product's package.
     std::wstring path;
-    if (MPIReadWholeProductInfo(productCode, kLocalPackage, path) == ERROR_SUCCESS && !path.empty() &&
+    if (MPIReadWholeProductInfo(productCode, INSTALLPROPERTY_LOCALPACKAGE, path) == ERROR_SUCCESS && !path.empty() &&
         OpenDatabase(path.c_str()) == ERROR_SUCCESS)
         return ERROR_SUCCESS;
     const UINT result = g_MsiDll.pMsiOpenProductW(productCode, m_Session.put());
@@ -59,19 +54,17 @@ UINT CMPIPackageTexts::LoadPropertyTable(MSIHANDLE database)
     return ERROR_SUCCESS;
 }
 
-UINT CMPIPackageTexts::GetProperty(const wchar_t* name, wchar_t* buffer, DWORD* length) const
+UINT CMPIPackageTexts::ReadProperty(const wchar_t* name, std::wstring& value) const
 {
     if (!m_bTable)
-        return g_MsiDll.pMsiGetPropertyW(m_hSession, name, buffer, length);
+        return MPIReadWholeText(value, [&](wchar_t* buffer, DWORD* length) {
+            return g_MsiDll.pMsiGetPropertyW(m_hSession, name, buffer, length);
+        });
     auto row = m_Table.find(name);
-    const std::wstring empty;
-    const std::wstring& value = row != m_Table.end() ? row->second : empty;
-    const DWORD size = *length;
-    *length = static_cast<DWORD>(value.size());
-    if (size <= value.size())
-        return ERROR_MORE_DATA;
-    value.copy(buffer, value.size());
-    buffer[value.size()] = L'\0';
+    if (row != m_Table.end())
+        value = row->second;
+    else
+        value.clear();
     return ERROR_SUCCESS;
 }
 
@@ -80,7 +73,7 @@ void CMPIPackageTexts::GetLocalized(const wchar_t* baseName, LANGID language, CS
     auto read = [this, baseName](LANGID id, std::wstring& text) {
         CString name;
         name.Format(L"%s_%4d", baseName, static_cast<int>(id));
-        return MPIReadWholeText(text, [&](wchar_t* buffer, DWORD* length) { return GetProperty(name, buffer, length); });
+        return ReadProperty(name, text);
     };
     std::wstring text;
     UINT result = read(language, text);

@@ -29,15 +29,14 @@ public:
     UINT Open(const CMPIMsi& msi, int source);
     bool IsOpen() const { return m_bTable || m_hSession != 0; }
 
-    // One property, answered as MsiGetPropertyW answers: 0 with length 0
-    // for an absent name, 234 with the length needed when it does not fit.
-    UINT GetProperty(const wchar_t* name, wchar_t* buffer, DWORD* length) const;
-
     // The localized text "%s_%4d" of the base name and the language, else
     // the 1033 one, else "?".
     void GetLocalized(const wchar_t* baseName, LANGID language, CString& value) const;
 
 private:
+    // One property's whole text: 0 and the text (empty for an absent name),
+    // or the session's failure.
+    UINT ReadProperty(const wchar_t* name, std::wstring& value) const;
     UINT OpenDatabase(const wchar_t* path);
     UINT LoadPropertyTable(MSIHANDLE database);
     UINT OpenInstalled(const CString& productCode);
