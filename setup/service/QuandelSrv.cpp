@@ -60,7 +60,7 @@ BOOL CQuandelSrv::IsNewHostInstalled()
             return FALSE;
         wchar_t name[kProductNameChars] = {};
         DWORD length = kProductNameChars;
-        if (g_MsiDll.pMsiGetProductInfoW(productCode, L"ProductName", name, &length) != ERROR_SUCCESS)
+        if (g_MsiDll.pMsiGetProductInfoW(productCode, INSTALLPROPERTY_PRODUCTNAME, name, &length) != ERROR_SUCCESS)
             continue;
         if (wcsstr(name, kHostNamePart) == NULL)
             continue;
@@ -68,7 +68,7 @@ BOOL CQuandelSrv::IsNewHostInstalled()
         // in a terminator, whatever the installer wrote.
         wchar_t major[kVersionMajorChars] = {};
         length = kVersionMajorChars;
-        g_MsiDll.pMsiGetProductInfoW(productCode, L"VersionMajor", major, &length);
+        g_MsiDll.pMsiGetProductInfoW(productCode, INSTALLPROPERTY_VERSIONMAJOR, major, &length);
         major[kVersionMajorChars - 1] = L'\0';
         if (_wtol(major) > kLastOldHostVersion)
             return TRUE;

@@ -2,13 +2,15 @@
 // The licence agreement, read as rich text from "License\license_XXX.rtf"
 // beside the program; Next is offered only while "accept" is chosen.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 #include "framework/RichEditCtrl.h"
 
 class CQuandelLicensePg : public CSetupPropertyPageEx
 {
 public:
-    CQuandelLicensePg(UINT nIDTemplate = 133, UINT nIDCaption = 0, UINT nIDHeaderTitle = 103,
-                      UINT nIDHeaderSubTitle = 104);
+    CQuandelLicensePg(UINT nIDTemplate = IDD_PAGES_LICENSE, UINT nIDCaption = 0,
+                      UINT nIDHeaderTitle = IDS_WZ_LICENSE_TITLE, UINT nIDHeaderSubTitle = IDS_WZ_LICENSE_SUBTITLE);
     ~CQuandelLicensePg() override;
 
     BOOL OnSetActive() override;

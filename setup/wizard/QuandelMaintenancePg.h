@@ -2,14 +2,16 @@
 // The maintenance page: the user chooses to add modules, modify or remove;
 // Next stores the choice as the sheet's action.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_wizard.h"
 
 class CQuandelSrv;
 
 class CQuandelMaintenancePg : public CSetupPropertyPageEx
 {
 public:
-    CQuandelMaintenancePg(CQuandelSrv* pSrv, UINT nIDTemplate = 141, UINT nIDCaption = 0,
-                          UINT nIDHeaderTitle = 111, UINT nIDHeaderSubTitle = 112);
+    CQuandelMaintenancePg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_WZ_MAINTENANCE, UINT nIDCaption = 0,
+                          UINT nIDHeaderTitle = IDS_WZ_MAINTENANCE_TITLE,
+                          UINT nIDHeaderSubTitle = IDS_WZ_MAINTENANCE_SUBTITLE);
     ~CQuandelMaintenancePg() override;
 
     BOOL OnSetActive() override;

@@ -2,6 +2,7 @@
 // The uninstall-type page: remove chosen modules, the groups of this
 // distribution, or everything; the pick is the sheet's removal kind.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_wizard.h"
 
 class CQuandelSrv;
 
@@ -10,8 +11,9 @@ class CQuandelUninstallTypePg : public CSetupPropertyPageEx
 public:
     // Learns once whether the program runs outside its install folder and
     // whether a newer host is installed.
-    CQuandelUninstallTypePg(CQuandelSrv* pSrv, UINT nIDTemplate = 104, UINT nIDCaption = 0,
-                            UINT nIDHeaderTitle = 220, UINT nIDHeaderSubTitle = 221);
+    CQuandelUninstallTypePg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_WZ_UNINSTALL_TYPE, UINT nIDCaption = 0,
+                            UINT nIDHeaderTitle = IDS_WZ_UNINSTALL_TYPE_TITLE,
+                            UINT nIDHeaderSubTitle = IDS_WZ_UNINSTALL_TYPE_SUBTITLE);
     ~CQuandelUninstallTypePg() override;
 
     BOOL OnSetActive() override;

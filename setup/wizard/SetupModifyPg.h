@@ -2,13 +2,15 @@
 // The modify page: reached by Back from the summary while the action is
 // modify; shows the disk-space lines of a change.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 
 class CSetupModifyPg : public CSetupPropertyPageEx
 {
     DECLARE_DYNCREATE(CSetupModifyPg)
 public:
-    CSetupModifyPg(UINT nIDTemplate = 159, UINT nIDCaption = 0, UINT nIDHeaderTitle = 147,
-                   UINT nIDHeaderSubTitle = 146);
+    CSetupModifyPg(UINT nIDTemplate = IDD_PAGES_MODIFY, UINT nIDCaption = 0, UINT nIDHeaderTitle = IDS_WZ_MODIFY_TITLE,
+                   UINT nIDHeaderSubTitle = IDS_WZ_MODIFY_SUBTITLE);
     ~CSetupModifyPg() override;
 
     LRESULT OnWizardBack() override;

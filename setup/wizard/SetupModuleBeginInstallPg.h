@@ -2,6 +2,8 @@
 // The summary page before a run: what the chosen action will process, as
 // a tree of groups and modules with the details of the selected item.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
 #include "framework/TreeCtrl.h"
 
@@ -13,8 +15,9 @@ class CSetupModuleBeginInstallPg : public CSetupPropertyPageEx
 public:
     // For dynamic creation: the page's own template, no service object.
     CSetupModuleBeginInstallPg();
-    CSetupModuleBeginInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = 149, UINT nIDCaption = 0,
-                               UINT nIDHeaderTitle = 120, UINT nIDHeaderSubTitle = 121);
+    CSetupModuleBeginInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_PAGES_SUMMARY, UINT nIDCaption = 0,
+                               UINT nIDHeaderTitle = IDS_WZ_SUMMARY_TITLE,
+                               UINT nIDHeaderSubTitle = IDS_WZ_SUMMARY_SUBTITLE);
     ~CSetupModuleBeginInstallPg() override;
 
     BOOL OnSetActive() override;

@@ -3,6 +3,8 @@
 // and its modules in a check-box tree; the checks become the modules'
 // install selections. Owns the service object (deleted with the page).
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
 #include "setup/wizard/ModuleCheckRows.h"
 #include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
@@ -15,8 +17,9 @@ class CSetupModuleInstallPg : public CSetupPropertyPageEx
 public:
     // For dynamic creation: the page's own template, no service object.
     CSetupModuleInstallPg();
-    CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = 165, UINT nIDCaption = 0,
-                          UINT nIDHeaderTitle = 107, UINT nIDHeaderSubTitle = 108);
+    CSetupModuleInstallPg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_PAGES_MODULE_INSTALL, UINT nIDCaption = 0,
+                          UINT nIDHeaderTitle = IDS_WZ_MODULE_INSTALL_TITLE,
+                          UINT nIDHeaderSubTitle = IDS_WZ_MODULE_INSTALL_SUBTITLE);
     ~CSetupModuleInstallPg() override;
 
     BOOL OnSetActive() override;

@@ -2,6 +2,8 @@
 // The module removal page: installed groups and modules in a check-box
 // tree; each installed module's remove mark follows the checks.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_pages.h"
+#include "ids_wizard.h"
 #include "setup/wizard/QuandelModuleDetailsListBox.h"
 #include "setup/wizard/ModuleCheckRows.h"
 #include "setup/controls/Quandel_CExCheckBoxTreeListBox.h"
@@ -14,8 +16,9 @@ class CSetupModuleRemovePg : public CSetupPropertyPageEx
 public:
     // For dynamic creation: the page's own template, no service object.
     CSetupModuleRemovePg();
-    CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate = 144, UINT nIDCaption = 0,
-                         UINT nIDHeaderTitle = 113, UINT nIDHeaderSubTitle = 114);
+    CSetupModuleRemovePg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_PAGES_MODULE_REMOVE, UINT nIDCaption = 0,
+                         UINT nIDHeaderTitle = IDS_WZ_MODULE_REMOVE_TITLE,
+                         UINT nIDHeaderSubTitle = IDS_WZ_MODULE_REMOVE_SUBTITLE);
     ~CSetupModuleRemovePg() override;
 
     BOOL OnSetActive() override;
