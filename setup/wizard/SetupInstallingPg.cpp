@@ -21,7 +21,7 @@ const int kLogTabStopDlu = 32;
 } // namespace
 
 CSetupInstallingPg::CSetupInstallingPg()
-    : CSetupInstallingPg(nullptr, 154, 0, 0, 0)
+    : CSetupInstallingPg(nullptr, IDD_WZ_INSTALLING, 0, 0, 0)
 {
 }
 

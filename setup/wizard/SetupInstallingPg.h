@@ -5,6 +5,7 @@
 // callback object from its worker thread), and offers Next when the run
 // has completed.
 #include "setup/wizard/SetupPropertyPageEx.h"
+#include "ids_wizard.h"
 #include "framework/ListBox.h"
 #include "framework/ProgressCtrl.h"
 #include "engine/MPISetupCallbackIfc.h"
@@ -41,8 +42,9 @@ public:
     };
 
     CSetupInstallingPg();
-    CSetupInstallingPg(CQuandelSrv* pSrv, UINT nIDTemplate = 154, UINT nIDCaption = 0, UINT nIDHeaderTitle = 125,
-                       UINT nIDHeaderSubTitle = 126);
+    CSetupInstallingPg(CQuandelSrv* pSrv, UINT nIDTemplate = IDD_WZ_INSTALLING, UINT nIDCaption = 0,
+                       UINT nIDHeaderTitle = IDS_WZ_INSTALLING_TITLE,
+                       UINT nIDHeaderSubTitle = IDS_WZ_INSTALLING_SUBTITLE);
     ~CSetupInstallingPg() override;
 
     BOOL OnSetActive() override;
