@@ -8,6 +8,7 @@
 #include <vector>
 #include "ServiceTestSupport.h"
 #include "setup/service/QuandelSrv.h"
+#include "resources/quandel/ids_service.h"
 
 namespace
 {
@@ -61,7 +62,7 @@ TEST(ServiceCancel, TheAnswerDecidesWhetherTheQueueGoesOn)
     });
     ASSERT_TRUE(distribution.IsComplete());
     CString question;
-    question.LoadString(164);
+    question.LoadString(IDS_SRV_CANCEL_QUESTION);
 
     for (const Case& c : cases)
     {

@@ -9,6 +9,7 @@
 #include "engine/MPIDefs.h"
 #include "engine/MPILoadMSIDll.h"
 #include "setup/service/QuandelEngine.h"
+#include "resources/quandel/ids_service.h"
 
 namespace
 {
@@ -127,7 +128,12 @@ TEST(RunLog, NoInstallerLogWithoutAUsableTemporaryFolder)
 
 TEST(RunLog, EveryTextExistsInEachLanguageWithTheSameInserts)
 {
-    const UINT ids[] = {154, 155, 156, 157, 160, 161, 164, 177, 178, 216, 217, 218, 219, 4138, 4139, 4160, 4161, 4166};
+    const UINT ids[] = {IDS_SRV_GROUP_INSTALL_START, IDS_SRV_GROUP_INSTALL_DONE,   IDS_SRV_RUN_START,
+                        IDS_SRV_RUN_END,             IDS_SRV_GROUP_REMOVE_START,   IDS_SRV_GROUP_REMOVE_DONE,
+                        IDS_SRV_CANCEL_QUESTION,     IDS_SRV_GROUP_INSTALL_FAILED, IDS_SRV_GROUP_REMOVE_FAILED,
+                        IDS_SRV_BASE_INSTALL_START,  IDS_SRV_BASE_INSTALL_DONE,    IDS_SRV_BASE_REMOVE_START,
+                        IDS_SRV_BASE_REMOVE_DONE,    IDS_SRV_BASE_INSTALL_FAILED,  IDS_SRV_BASE_REMOVE_FAILED,
+                        IDS_SRV_CORE_MISSING,        IDS_SRV_CORE_TOO_OLD,         IDS_SRV_CORE_TOO_OLD_LOG};
     HMODULE english = ::LoadLibraryW((TestBinFolder() + L"QuandelENU.dll").c_str());
     HMODULE german = ::LoadLibraryW((TestBinFolder() + L"QuandelDEU.dll").c_str());
     ASSERT_NE(nullptr, english);

@@ -7,6 +7,7 @@
 #include <vector>
 #include "ServiceTestSupport.h"
 #include "setup/service/QuandelSrv.h"
+#include "resources/quandel/ids_startup.h"
 
 namespace
 {
@@ -21,7 +22,7 @@ TEST(CoreVersion, TooOldCoreRefusesTheRunWithAMessage)
     ASSERT_TRUE(UseEnglishLanguageLibrary());
     ASSERT_TRUE(BindMsi());
     CString caption;
-    caption.LoadString(102);
+    caption.LoadString(IDS_QUANDEL_WIZARD_CAPTION);
     ASSERT_FALSE(caption.IsEmpty());
 
     struct Case

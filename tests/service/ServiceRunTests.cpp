@@ -13,6 +13,7 @@
 #include "setup/service/QuandelGroupMsi.h"
 #include "setup/service/QuandelModule.h"
 #include "setup/service/QuandelSrv.h"
+#include "resources/quandel/ids_startup.h"
 
 namespace
 {
@@ -284,7 +285,7 @@ TEST_F(ServiceRunTest, CustomInstallFollowsSelectionsThenModulesAddsTheRest)
     }
     ExpectCompleteRun(modules);
     CString caption;
-    caption.LoadString(102);
+    caption.LoadString(IDS_QUANDEL_WIZARD_CAPTION);
     ASSERT_EQ(1u, questions.size());
     EXPECT_EQ(L"Do you really want to cancel the setup?", questions[0].text);
     EXPECT_EQ(std::wstring(caption.GetString()), questions[0].caption);

@@ -61,7 +61,7 @@ public:
 private:
     static UINT WINAPI GetProductInfo(LPCWSTR product, LPCWSTR property, LPWSTR value, LPDWORD length)
     {
-        if (lstrcmpW(property, L"LocalPackage") == 0)
+        if (lstrcmpW(property, INSTALLPROPERTY_LOCALPACKAGE) == 0)
             return ERROR_UNKNOWN_PROPERTY;
         return s_Real(product, property, value, length);
     }

@@ -3,6 +3,7 @@
 // that answer with a fixed result and log what was called, and a page site
 // that records its calls.
 #include "vendorpage/PVPropPageEnum.h"
+#include "resources/sarnelle/ids_vendorpage.h"
 #include <map>
 #include <string>
 #include <vector>
@@ -126,7 +127,7 @@ private:
 class TestPageEnum : public CPVPropPageEnum
 {
 public:
-    explicit TestPageEnum(UINT nIDTemplate = 106) : CPVPropPageEnum(nIDTemplate) {}
+    explicit TestPageEnum(UINT nIDTemplate = IDD_PVPAGE_VENDOR) : CPVPropPageEnum(nIDTemplate) {}
     ~TestPageEnum() override = default;
     void AddPart(IPVPropPagePart* part) { m_parts.push_back(part); }
     IPVPropPageSite* Site() const { return GetSite(); }

@@ -8,6 +8,7 @@
 #include "support/OrvoWinApp.h"
 #include "vendorpage/PVHelpFileName.h"
 #include "vendorpage/PVPageVendor.h"
+#include "resources/sarnelle/ids_vendorpage.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
@@ -80,14 +81,15 @@ BOOL CALLBACK FindErrorDialog(HWND hWnd, LPARAM)
 {
     wchar_t className[32] = L"";
     GetClassNameW(hWnd, className, 32);
-    if (wcscmp(className, L"#32770") != 0 || GetDlgItem(hWnd, 9051) == nullptr || !IsWindowVisible(hWnd))
+    if (wcscmp(className, L"#32770") != 0 || GetDlgItem(hWnd, IDC_PVHYPERLINK_ADDRESS) == nullptr ||
+        !IsWindowVisible(hWnd))
         return TRUE;
     ++g_dialog.count;
     wchar_t text[256] = L"";
-    GetDlgItemTextW(hWnd, 9051, text, 256);
+    GetDlgItemTextW(hWnd, IDC_PVHYPERLINK_ADDRESS, text, 256);
     g_dialog.address = text;
-    g_dialog.readOnly = (GetWindowLongW(GetDlgItem(hWnd, 9051), GWL_STYLE) & ES_READONLY) != 0;
-    g_dialog.hasIcon = SendDlgItemMessageW(hWnd, 9052, STM_GETICON, 0, 0) != 0;
+    g_dialog.readOnly = (GetWindowLongW(GetDlgItem(hWnd, IDC_PVHYPERLINK_ADDRESS), GWL_STYLE) & ES_READONLY) != 0;
+    g_dialog.hasIcon = SendDlgItemMessageW(hWnd, IDC_PVHYPERLINK_ICON, STM_GETICON, 0, 0) != 0;
     g_dialog.owner = GetWindow(hWnd, GW_OWNER);
     g_dialog.ownerDisabled = g_expectedOwner != nullptr && !IsWindowEnabled(g_expectedOwner);
     PostMessageW(hWnd, WM_COMMAND, IDOK, 0);
@@ -186,18 +188,18 @@ TEST_F(VendorPageTest, EveryActivationFocusesTheHelpControl)
         HWND page = host.Page(index);
         MSG posted = {};
         ASSERT_TRUE(PeekMessageW(&posted, page, WM_PVPAGE_SETFOCUS, WM_PVPAGE_SETFOCUS, PM_NOREMOVE)) << index;
-        EXPECT_EQ(reinterpret_cast<WPARAM>(GetDlgItem(page, 108)), posted.wParam);
-        SetFocus(GetDlgItem(page, 9050));
+        EXPECT_EQ(reinterpret_cast<WPARAM>(GetDlgItem(page, IDC_PVPAGE_HELP)), posted.wParam);
+        SetFocus(GetDlgItem(page, IDC_PVPAGE_HYPERLINK));
         host.Pump();
-        EXPECT_EQ(GetDlgItem(page, 108), GetFocus()) << index;
+        EXPECT_EQ(GetDlgItem(page, IDC_PVPAGE_HELP), GetFocus()) << index;
     }
 
     // A focus request for a window that is gone changes nothing.
     HWND gone = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 1, 1, host.Page(0), nullptr, nullptr, nullptr);
     DestroyWindow(gone);
-    SetFocus(GetDlgItem(host.Page(1), 108));
+    SetFocus(GetDlgItem(host.Page(1), IDC_PVPAGE_HELP));
     SendMessageW(host.Page(1), WM_PVPAGE_SETFOCUS, reinterpret_cast<WPARAM>(gone), 0);
-    EXPECT_EQ(GetDlgItem(host.Page(1), 108), GetFocus());
+    EXPECT_EQ(GetDlgItem(host.Page(1), IDC_PVPAGE_HELP), GetFocus());
 }
 
 TEST_F(VendorPageTest, LinkShowsWhetherItsAddressOpened)
@@ -205,7 +207,7 @@ TEST_F(VendorPageTest, LinkShowsWhetherItsAddressOpened)
     PageRef<CPVPageVendor> vendor;
     SheetHost host({ vendor.page });
     HWND page = host.Page(0);
-    HWND link = GetDlgItem(page, 9050);
+    HWND link = GetDlgItem(page, IDC_PVPAGE_HYPERLINK);
     ASSERT_NE(nullptr, link);
     g_expectedOwner = host.sheet();
 
@@ -253,7 +255,7 @@ TEST_F(VendorPageTest, HelpOpensTheTopicOfTheLanguageHelpFile)
     PageRef<CPVPageVendor> vendor;
     SheetHost host({ vendor.page });
     HWND page = host.Page(0);
-    SendDlgItemMessageW(page, 108, BM_CLICK, 0, 0);
+    SendDlgItemMessageW(page, IDC_PVPAGE_HELP, BM_CLICK, 0, 0);
     ASSERT_EQ(1u, g_helpCalls.size());
     EXPECT_EQ(page, g_helpCalls[0].owner);
     EXPECT_EQ(BinFolder() + L"\\vendorpage_page_testsENUModInfo.hlp", g_helpCalls[0].file);
@@ -264,7 +266,7 @@ TEST_F(VendorPageTest, HelpOpensTheTopicOfTheLanguageHelpFile)
     CWinApp* app = AfxGetApp();
     const wchar_t* saved = app->m_pszHelpFilePath;
     app->m_pszHelpFilePath = nullptr;
-    SendDlgItemMessageW(page, 108, BM_CLICK, 0, 0);
+    SendDlgItemMessageW(page, IDC_PVPAGE_HELP, BM_CLICK, 0, 0);
     app->m_pszHelpFilePath = saved;
     EXPECT_EQ(1u, g_helpCalls.size());
 }
@@ -287,8 +289,8 @@ TEST_F(VendorPageTest, SetLanguageChoosesTheLibraryTheSheetLoadsFrom)
     EXPECT_EQ(german, vendor->GetPSP().hInstance);
     {
         SheetHost host({ vendor.page });
-        EXPECT_EQ(L"&Hilfe", Text(GetDlgItem(host.Page(0), 108)));
-        SendDlgItemMessageW(host.Page(0), 108, BM_CLICK, 0, 0);
+        EXPECT_EQ(L"&Hilfe", Text(GetDlgItem(host.Page(0), IDC_PVPAGE_HELP)));
+        SendDlgItemMessageW(host.Page(0), IDC_PVPAGE_HELP, BM_CLICK, 0, 0);
         ASSERT_EQ(1u, g_helpCalls.size());
         EXPECT_EQ(BinFolder() + L"\\vendorpage_page_testsDEUModInfo.hlp", g_helpCalls[0].file);
     }
@@ -297,7 +299,7 @@ TEST_F(VendorPageTest, SetLanguageChoosesTheLibraryTheSheetLoadsFrom)
     EXPECT_EQ(english, vendor->GetPSP().hInstance);
     EXPECT_EQ(nullptr, GetModuleHandleW(L"vendorpage_page_testsDEU.dll"));
     SheetHost host({ vendor.page });
-    EXPECT_EQ(L"&Help", Text(GetDlgItem(host.Page(0), 108)));
+    EXPECT_EQ(L"&Help", Text(GetDlgItem(host.Page(0), IDC_PVPAGE_HELP)));
 }
 
 TEST_F(VendorPageTest, PartsCanKeepThePageActive)
@@ -332,11 +334,11 @@ TEST(HyperLinkControl, ControlWithoutFontGetsAnUnderlinedDefaultGuiFont)
     ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), L"parent", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
                                 nullptr, nullptr));
     HWND text = CreateWindowExW(0, L"STATIC", L"https://example.invalid/", WS_CHILD | WS_VISIBLE, 0, 0, 150, 20,
-                                parent.GetSafeHwnd(), reinterpret_cast<HMENU>(9050), nullptr, nullptr);
+                                parent.GetSafeHwnd(), reinterpret_cast<HMENU>(IDC_PVPAGE_HYPERLINK), nullptr, nullptr);
     ASSERT_NE(nullptr, text);
     ASSERT_EQ(0, SendMessageW(text, WM_GETFONT, 0, 0));
 
-    CPVGeneralHyperLinkCtrl link(201, 9052, 9051);
+    CPVGeneralHyperLinkCtrl link(IDD_PVHYPERLINK_ERROR, IDC_PVHYPERLINK_ICON, IDC_PVHYPERLINK_ADDRESS);
     ASSERT_TRUE(link.SubclassWindow(text));
     LOGFONTW expected = {}, actual = {};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof expected, &expected);

@@ -9,6 +9,7 @@
 #include "Wizard1TestSupport.h"
 #include "framework/AppCore.h"
 #include "framework/Handles.h"
+#include "ids_startup.h"
 
 namespace {
 
@@ -208,7 +209,7 @@ TEST_F(Wizard1Program, RefusesWithoutLanguageLibraryOrWithABrokenFolder)
         {"broken package",
          {{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
           {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}},
-         ResourceString(4136), ResourceString(4135).substr(0, 30)},
+         ResourceString(IDS_STARTUP_DISCOVERY_CAPTION), ResourceString(IDS_STARTUP_DISCOVERY_FAILED).substr(0, 30)},
     };
     for (const Case& c : cases)
     {
@@ -232,13 +233,13 @@ TEST_F(Wizard1Program, WizardRunsAndCancelEndsTheProgram)
     RunningProgram process(pi.hProcess);
     HWND sheet = WaitForDialog(pi.dwProcessId, true, kWaitMs);
     ASSERT_NE(nullptr, sheet);
-    EXPECT_EQ(ResourceString(102), Caption(sheet));
+    EXPECT_EQ(ResourceString(IDS_QUANDEL_WIZARD_CAPTION), Caption(sheet));
     PostMessageW(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     // The cancel question, owned by the wizard.
     HWND question = WaitForDialog(pi.dwProcessId, false, kWaitMs);
     ASSERT_NE(nullptr, question);
     EXPECT_EQ(sheet, GetWindow(question, GW_OWNER));
-    EXPECT_EQ(ResourceString(102), Caption(question));
+    EXPECT_EQ(ResourceString(IDS_QUANDEL_WIZARD_CAPTION), Caption(question));
     PostMessageW(question, WM_COMMAND, IDYES, 0);
     EXPECT_EQ(0, WaitEnd(process.get(), kWaitMs));
 }

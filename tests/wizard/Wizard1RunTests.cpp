@@ -14,6 +14,7 @@
 #include "ids_pages.h"
 #include "ids_service.h"
 #include "ids_wizard.h"
+#include "ids_service.h"
 
 namespace {
 
@@ -161,14 +162,14 @@ protected:
             out.workerBarMoves = g_spy.workerBarMoves;
             out.barRangeTop = g_spy.barRangeTop;
             out.cancelPressed = g_spy.cancelPressed;
-            EXPECT_EQ(154, ActiveTemplate(w)) << "cancel must not close the wizard";
+            EXPECT_EQ(IDD_WZ_INSTALLING, ActiveTemplate(w)) << "cancel must not close the wizard";
             out.runStatus = w.GetRunStatus();
             out.nextEnabled = SheetButtonEnabled(w, kNextButton);
             out.backEnabled = SheetButtonEnabled(w, kBackButton);
             out.cancelEnabled = SheetButtonEnabled(w, IDCANCEL);
             // A cancel press after completion does nothing.
             Press(w, PSBTN_CANCEL);
-            EXPECT_EQ(154, ActiveTemplate(w));
+            EXPECT_EQ(IDD_WZ_INSTALLING, ActiveTemplate(w));
             Press(w, PSBTN_NEXT);
             out.afterNext = ActiveTemplate(w);
             if (out.afterNext == IDD_WZ_FINISH) {
@@ -231,7 +232,7 @@ TEST_F(Wizard1Run, InstallThenRemoveEverything)
     EXPECT_TRUE(install.nextEnabled);
     EXPECT_FALSE(install.backEnabled);
     EXPECT_FALSE(install.cancelEnabled);
-    EXPECT_EQ(160, install.afterNext);
+    EXPECT_EQ(IDD_WZ_FINISH, install.afterNext);
     for (const wchar_t* code : kProducts)
         EXPECT_TRUE(IsProductInstalled(code)) << code;
     // The install notes were offered and opened at Finish.
@@ -289,12 +290,12 @@ TEST_F(Wizard1Run, CancelDuringInstallAsksAndKeepsTheWizard)
     EXPECT_TRUE(install.cancelPressed);
     int questions = 0;
     for (const SeamEvent& e : seams.events)
-        questions += e.kind == L"box" && e.text == ResourceString(164) ? 1 : 0;
+        questions += e.kind == L"box" && e.text == ResourceString(IDS_SRV_CANCEL_QUESTION) ? 1 : 0;
     EXPECT_EQ(1, questions);
     EXPECT_EQ(MPI_RUN_COMPLETE, install.runStatus);
     EXPECT_TRUE(install.nextEnabled);
     EXPECT_FALSE(install.cancelEnabled);
-    EXPECT_EQ(160, install.afterNext);
+    EXPECT_EQ(IDD_WZ_FINISH, install.afterNext);
     for (const wchar_t* code : kProducts)
         EXPECT_TRUE(IsProductInstalled(code)) << code;
 }
@@ -350,7 +351,7 @@ TEST_F(Wizard1Run, NothingToDoAndModifyComplete)
         EXPECT_EQ(MPI_RUN_NONE, out.runStatus);
         EXPECT_TRUE(out.nextEnabled);
         EXPECT_FALSE(out.cancelEnabled);
-        EXPECT_EQ(160, out.afterNext);
+        EXPECT_EQ(IDD_WZ_FINISH, out.afterNext);
         if (c.lastLine.empty()) {
             EXPECT_TRUE(out.log.empty());
         } else {
@@ -373,7 +374,7 @@ TEST_F(Wizard1Run, AStartThatThrowsIsReportedAndCompletes)
     EXPECT_EQ(StartFailedLine(E_FAIL), out.log.back());
     EXPECT_TRUE(out.nextEnabled);
     EXPECT_FALSE(out.cancelEnabled);
-    EXPECT_EQ(160, out.afterNext);
+    EXPECT_EQ(IDD_WZ_FINISH, out.afterNext);
     for (const wchar_t* code : kProducts)
         EXPECT_FALSE(IsProductInstalled(code)) << code;
 }

@@ -11,6 +11,8 @@
 #include "support/ResourceDllManager.h"
 #include "ids_pages.h"
 #include "ids_wizard.h"
+#include "ids_service.h"
+#include "ids_startup.h"
 
 namespace {
 
@@ -252,9 +254,9 @@ TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
         sheetWindow = w->GetSafeHwnd();
         wchar_t title[256] = L"";
         ::GetWindowTextW(sheetWindow, title, 256);
-        EXPECT_EQ(ResourceString(102), title);
-        // Icon 128 of the language library, big and small.
-        HICON icon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(128));
+        EXPECT_EQ(ResourceString(IDS_QUANDEL_WIZARD_CAPTION), title);
+        // The wizard icon of the language library, big and small.
+        HICON icon = ::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDI_WZ_QUANDEL));
         EXPECT_NE(nullptr, icon);
         EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_BIG, 0)));
         EXPECT_EQ(icon, reinterpret_cast<HICON>(::SendMessageW(sheetWindow, WM_GETICON, ICON_SMALL, 0)));
@@ -265,8 +267,8 @@ TEST_F(Wizard1Sheet, CancelAsksAndNoKeepsThePage)
         EXPECT_EQ(IDD_PAGES_LICENSE, ActiveTemplate(*w));
         ASSERT_EQ(1, seams.Count(L"box"));
         const SeamEvent* box = seams.Last(L"box");
-        EXPECT_EQ(ResourceString(164), box->text);
-        EXPECT_EQ(ResourceString(102), box->caption);
+        EXPECT_EQ(ResourceString(IDS_SRV_CANCEL_QUESTION), box->text);
+        EXPECT_EQ(ResourceString(IDS_QUANDEL_WIZARD_CAPTION), box->caption);
         EXPECT_EQ(UINT(MB_YESNO), box->flags);
         // Owned by the wizard: the user cannot press its buttons meanwhile.
         EXPECT_EQ(sheetWindow, box->owner);

@@ -12,6 +12,8 @@
 #include "setup/wizard/QuandelWizard.h"
 #include "support/ResourceDllManager.h"
 #include "ids_wizard.h"
+#include "ids_service.h"
+#include "ids_startup.h"
 
 namespace {
 
@@ -90,7 +92,7 @@ TEST_F(Wizard1Startup, LanguageChoiceBySwitchesAndLocale)
         EXPECT_NE(std::string::npos, view.crtLocale.find(c.crtLanguage)) << view.crtLocale;
         // The one question is the wizard's own, when the script cancels it.
         ASSERT_NE(nullptr, seams.Last(L"box"));
-        EXPECT_EQ(ResourceString(164), seams.Last(L"box")->text);
+        EXPECT_EQ(ResourceString(IDS_SRV_CANCEL_QUESTION), seams.Last(L"box")->text);
         seams.events.clear();
     }
 }
@@ -229,7 +231,7 @@ TEST_F(Wizard1Startup, RefusalsShowTheirMessageAndNoWizard)
         int servicesMade;
     };
     const Case cases[] = {
-        {"broken package", L"MP_broken", true, 4135, 1},
+        {"broken package", L"MP_broken", true, IDS_STARTUP_DISCOVERY_FAILED, 1},
         // Bound, but without an entry point the program calls.
         {"installer not usable", L"empty", false, IDS_WZ_INSTALLER_MISSING, 0},
     };
@@ -253,7 +255,7 @@ TEST_F(Wizard1Startup, RefusalsShowTheirMessageAndNoWizard)
         const SeamEvent* box = seams.Last(L"box");
         EXPECT_FALSE(box->text.empty());
         EXPECT_EQ(ResourceString(c.text), box->text);
-        EXPECT_EQ(ResourceString(4136), box->caption);
+        EXPECT_EQ(ResourceString(IDS_STARTUP_DISCOVERY_CAPTION), box->caption);
         EXPECT_EQ(UINT(MB_OK), box->flags);
         EXPECT_EQ(nullptr, box->owner);
     }

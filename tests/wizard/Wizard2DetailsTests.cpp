@@ -69,17 +69,21 @@ TEST_F(DetailsListTest, RowsByModeSourceAndItem)
         int module;   // -1: the group
         std::vector<std::wstring> rows;
     };
-    const std::wstring notInstalled = S(IDS_PAGES_ST_NOT_INSTALLED);
+    const std::wstring group = S(IDS_PAGES_LBL_GROUP), version = S(IDS_PAGES_LBL_VERSION),
+                       status = S(IDS_PAGES_LBL_STATUS), minCore = S(IDS_PAGES_LBL_MINCORE),
+                       catalog = S(IDS_PAGES_LBL_CATALOG), description = S(IDS_PAGES_LBL_DESCRIPTION),
+                       vendor = S(IDS_PAGES_LBL_VENDOR), series = S(IDS_PAGES_LBL_FWSERIES),
+                       revision = S(IDS_PAGES_LBL_FWREV), compatible = S(IDS_PAGES_LBL_COMPATIBLE),
+                       notInstalled = S(IDS_PAGES_ST_NOT_INSTALLED), installable = S(IDS_PAGES_ST_INSTALLABLE);
     const std::vector<Case> cases = {
         {"group, mode 1, file", 1, 0, -1,
-         {S(4117), L"\tPage Vendor Alpha", S(4118), L"\t1.01.0", S(4119), notInstalled, S(4162), L"\t2.01"}},
-        {"group, mode 0, file", 0, 0, -1,
-         {S(4117), L"\tPage Vendor Alpha", S(4119), notInstalled, S(4162), L"\t2.01"}},
+         {group, L"\tPage Vendor Alpha", version, L"\t1.01.0", status, notInstalled, minCore, L"\t2.01"}},
+        {"group, mode 0, file", 0, 0, -1, {group, L"\tPage Vendor Alpha", status, notInstalled, minCore, L"\t2.01"}},
         {"module with firmware, mode 1", 1, 0, 0,
-         {S(4121), L"\tAL-1", S(4123), L"\tFirst module of Alpha", S(4124), L"\tPage Vendor", S(4125), L"\tFA",
-          S(4127), L"\t7", S(4126), L"\t12.0 - 13.1", S(4118), L"\t1.01.0", S(4119), S(4129)}},
+         {catalog, L"\tAL-1", description, L"\tFirst module of Alpha", vendor, L"\tPage Vendor", series, L"\tFA",
+          revision, L"\t7", compatible, L"\t12.0 - 13.1", version, L"\t1.01.0", status, installable}},
         {"generic module, mode 0", 0, 0, 1,
-         {S(4121), L"\tAL-2", S(4123), L"\tGeneric module of Alpha", S(4126), L"\t?", S(4119), S(4129)}},
+         {catalog, L"\tAL-2", description, L"\tGeneric module of Alpha", compatible, L"\t?", status, installable}},
     };
     CQuandelModuleDetailsListBox list(srv.get(), 1);
     MakeList(list);
@@ -102,10 +106,10 @@ TEST_F(DetailsListTest, InstalledSideOfAFileOnlyGroupShowsNoCoreRows)
     list.ShowGroup(alpha, 1);
     const std::vector<std::wstring> rows = w2::ListRows(list.m_hWnd);
     ASSERT_FALSE(rows.empty());
-    EXPECT_EQ(S(4117), rows.front());
+    EXPECT_EQ(S(IDS_PAGES_LBL_GROUP), rows.front());
     EXPECT_EQ(S(IDS_PAGES_ST_NOT_INSTALLED), rows.back());
     for (const std::wstring& row : rows)
-        EXPECT_NE(S(4162), row);
+        EXPECT_NE(S(IDS_PAGES_LBL_MINCORE), row);
 }
 
 TEST_F(DetailsListTest, MissingIndexesGiveAnEmptyList)
@@ -316,13 +320,13 @@ TEST(DetailsListRows, InstalledGroupsAndModulesBySource)
                        status = S(IDS_PAGES_LBL_STATUS), catalog = S(IDS_PAGES_LBL_CATALOG),
                        description = S(IDS_PAGES_LBL_DESCRIPTION), vendor = S(IDS_PAGES_LBL_VENDOR),
                        series = S(IDS_PAGES_LBL_FWSERIES), revision = S(IDS_PAGES_LBL_FWREV),
-                       compatible = S(IDS_PAGES_LBL_COMPATIBLE);
+                       compatible = S(IDS_PAGES_LBL_COMPATIBLE), minCore = S(IDS_PAGES_LBL_MINCORE);
     const std::vector<Case> cases = {
         {"installed group, product side", alpha, -1, 1,
          {group, L"\tPage Vendor Alpha", version, L"\t1.01.0", status, Installed(L"1.01.0")}},
         // The status names the installed version, whatever the side.
         {"installed group, file side", alpha, -1, 0,
-         {group, L"\tPage Vendor Alpha", version, L"\t1.02.0", status, Installed(L"1.01.0"), S(4162), L"\t2.01"}},
+         {group, L"\tPage Vendor Alpha", version, L"\t1.02.0", status, Installed(L"1.01.0"), minCore, L"\t2.01"}},
         {"installed module, product side", alpha, 0, 1,
          {catalog, L"\tAL-1", description, L"\tFirst module of Alpha", vendor, L"\tPage Vendor", series, L"\tFA",
           revision, L"\t7", compatible, L"\t12.0 - 13.1", version, L"\t1.01.0", status, Installed(L"1.01.0")}},

@@ -15,6 +15,7 @@
 #include "setup/wizard/SetupProgramFolder.h"
 #include "ids_pages.h"
 #include "ids_wizard.h"
+#include "ids_startup.h"
 
 namespace w2pages
 {
@@ -38,7 +39,7 @@ protected:
         w2::ScriptMessageBoxes(IDYES);
         dist.reset(new w2::DistFolder(fixtures));
         srv = w2::MakeService(dist->mp);
-        wizard.reset(new CQuandelWizard(srv, 102));
+        wizard.reset(new CQuandelWizard(srv, IDS_QUANDEL_WIZARD_CAPTION));
         wizard->SetWizardMode();
     }
     void TearDown() override

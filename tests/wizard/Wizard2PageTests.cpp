@@ -358,7 +358,7 @@ TEST(PageClasses, DynamicCreationAndTheBaseConstructors)
         expectRecord(*page, MAKEINTRESOURCEW(c.templateId), c.cls->m_lpszClassName);
     }
     const CSetupPropertyPageEx byDefault;
-    expectRecord(byDefault, MAKEINTRESOURCEW(100), "default");
+    expectRecord(byDefault, MAKEINTRESOURCEW(CSetupPropertyPageEx::DEFAULT_TEMPLATE), "default");
     const CSetupPropertyPageEx byName(L"NAMED_PAGE", 0, IDS_PAGES_INSTALL_SPACE);
     expectRecord(byName, L"NAMED_PAGE", "by name");
     EXPECT_NE(0u, byName.m_psp.dwFlags & PSP_USEHEADERTITLE);

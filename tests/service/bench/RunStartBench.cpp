@@ -205,7 +205,7 @@ std::wstring LocalPackage(const CString& productCode)
 {
     wchar_t path[MAX_PATH + 1] = {};
     DWORD length = MAX_PATH;
-    if (g_MsiDll.pMsiGetProductInfoW(productCode, L"LocalPackage", path, &length) != ERROR_SUCCESS)
+    if (g_MsiDll.pMsiGetProductInfoW(productCode, INSTALLPROPERTY_LOCALPACKAGE, path, &length) != ERROR_SUCCESS)
         return std::wstring();
     return path;
 }

@@ -15,13 +15,14 @@
 #include "engine/MPILoadMSIDll.h"
 #include "setup/service/QuandelSrv.h"
 #include "setup/wizard/Quandel.h"
+#include "ids_pages.h"
 
 namespace {
 
 const int kRounds = 5;
 const double kLimitMs = 500.0;
-const UINT kWelcomeTemplate = 129;
-const int kGroupList = 1095;
+const UINT kWelcomeTemplate = IDD_PAGES_WELCOME;
+const int kGroupList = IDC_PAGES_GROUP_LIST;
 
 // The real application with the benchmark's folder and a wizard that is
 // closed as soon as its first page has been shown.
