@@ -1,8 +1,13 @@
 #include "engine/MPIMsiQuery.h"
+#include <cwchar>
 #include <vector>
 
 UINT MPIOpenPackage(const wchar_t* path, MSIHANDLE* package)
 {
+    // The installer's path buffers hold MAX_PATH - 1 characters; Wine's
+    // installer reads past them on a longer path and crashes.
+    if (path != NULL && wcslen(path) >= MAX_PATH)
+        return ERROR_FILENAME_EXCED_RANGE;
     UINT result = g_MsiDll.pMsiOpenPackageExW(path, MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE, package);
     if (result != ERROR_PRODUCT_VERSION)
         return result;

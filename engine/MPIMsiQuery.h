@@ -44,7 +44,9 @@ UINT MPIReadWholeProductInfo(const wchar_t* productCode, const wchar_t* name, st
 // MsiOpenPackageExW with MSIOPENPACKAGEFLAGS_IGNOREMACHINESTATE. Where the
 // installer still refuses a package file because another version of its
 // product is installed (1638; Wine does, Windows does not with that flag),
-// the package is opened over its database, read-only, instead.
+// the package is opened over its database, read-only, instead. A path of
+// MAX_PATH characters or more is refused before the installer sees it, with
+// ERROR_FILENAME_EXCED_RANGE.
 UINT MPIOpenPackage(const wchar_t* path, MSIHANDLE* package);
 
 // An executed SQL view. Fetch closes the previous row's record before it

@@ -1,6 +1,7 @@
 // The real Quandel.exe, started from copy folders and driven through its
 // windows: refusing to start without its language library, refusing a
-// broken distribution folder, and a wizard that the user cancels.
+// broken distribution folder or one too deep for the installer,
+// and a wizard that the user cancels.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <prsht.h>
@@ -25,18 +26,35 @@ std::wstring BinFolder()
     return folder.substr(0, folder.rfind(L'\\') + 1);
 }
 
-// A fresh folder holding a copy of the program and the files asked for.
+// The long-path form, which has no MAX_PATH limit on Windows either.
+std::wstring Extended(const std::wstring& path)
+{
+    return L"\\\\?\\" + path;
+}
+
+// A fresh folder holding a copy of the program and the files asked for;
+// with a program path length, the program lies that deep below it.
 class CopyFolder
 {
 public:
-    explicit CopyFolder(const std::vector<std::pair<std::wstring, std::wstring>>& files)
+    explicit CopyFolder(const std::vector<std::pair<std::wstring, std::wstring>>& files, size_t programPathLength = 0)
     {
         wchar_t temp[MAX_PATH] = L"";
         GetTempPathW(MAX_PATH, temp);
         static int counter = 0;
-        m_root = std::wstring(temp) + L"w1prog_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                 std::to_wstring(++counter) + L"\\";
-        CreateDirectoryW(m_root.c_str(), nullptr);
+        m_top = std::wstring(temp) + L"w1prog_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(++counter);
+        CreateDirectoryW(m_top.c_str(), nullptr);
+        m_root = m_top + L"\\";
+        // Folders of up to 100 characters until the program's path has its length.
+        const size_t program = wcslen(L"\\Quandel.exe");
+        while (m_root.size() - 1 + program < programPathLength) {
+            const size_t need = programPathLength - program - (m_root.size() - 1);
+            const size_t name = need > 101 ? 90 : need - 1;
+            m_root += std::wstring(name, L'd');
+            Make(m_root);
+            m_root += L"\\";
+        }
         Copy(BinFolder() + L"Quandel.exe", L"Quandel.exe");
         for (const auto& f : files)
             Copy(f.first, f.second);
@@ -44,26 +62,29 @@ public:
     ~CopyFolder()
     {
         for (auto it = m_made.rbegin(); it != m_made.rend(); ++it) {
-            if (!DeleteFileW(it->c_str()))
-                RemoveDirectoryW(it->c_str());
+            if (!DeleteFileW(Extended(*it).c_str()))
+                RemoveDirectoryW(Extended(*it).c_str());
         }
-        RemoveDirectoryW(m_root.c_str());
+        RemoveDirectoryW(m_top.c_str());
     }
     std::wstring Program() const { return m_root + L"Quandel.exe"; }
 
 private:
+    void Make(const std::wstring& dir)
+    {
+        if (CreateDirectoryW(Extended(dir).c_str(), nullptr))
+            m_made.push_back(dir);
+    }
     void Copy(const std::wstring& from, const std::wstring& relative)
     {
         // Make the folders on the way.
-        for (size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1)) {
-            std::wstring dir = m_root + relative.substr(0, at);
-            if (CreateDirectoryW(dir.c_str(), nullptr))
-                m_made.push_back(dir);
-        }
+        for (size_t at = relative.find(L'\\'); at != std::wstring::npos; at = relative.find(L'\\', at + 1))
+            Make(m_root + relative.substr(0, at));
         std::wstring to = m_root + relative;
-        ASSERT_TRUE(CopyFileW(from.c_str(), to.c_str(), FALSE)) << relative;
+        ASSERT_TRUE(CopyFileW(from.c_str(), Extended(to).c_str(), FALSE)) << relative;
         m_made.push_back(to);
     }
+    std::wstring m_top;
     std::wstring m_root;
     std::vector<std::wstring> m_made;
 };
@@ -199,21 +220,33 @@ TEST_F(Wizard1Program, RefusesWithoutLanguageLibraryOrWithABrokenFolder)
     {
         const char* what;
         Files files;
+        size_t programPathLength;   // 0: any
         std::wstring caption;
         std::wstring text;   // the start of the box's text
     };
+    const std::wstring builtInCaption = L"Quandel.exe error";
+    const std::wstring builtInText = L"Failed to initialized installed components.";
     const Case cases[] = {
         // The child runs in the default thread locale of this prefix, which
         // the start-up table does not list: the English row.
-        {"no language library", {}, L"Quandel.exe error", L"Failed to initialized installed components."},
+        {"no language library", {}, 0, builtInCaption, builtInText},
         {"broken package",
          {{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
           {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}},
-         ResourceString(IDS_STARTUP_DISCOVERY_CAPTION), ResourceString(IDS_STARTUP_DISCOVERY_FAILED).substr(0, 30)},
+         0, ResourceString(IDS_STARTUP_DISCOVERY_CAPTION), ResourceString(IDS_STARTUP_DISCOVERY_FAILED).substr(0, 30)},
+        // Its own package's path, 270 characters, is longer than the installer takes.
+        {"a distribution folder too deep for the installer",
+         {{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
+          {(FixtureFolder(L"MP") + L"Install\\Quandel.msi").str(), L"MP\\Install\\Quandel.msi"}},
+         MAX_PATH - 1, ResourceString(IDS_STARTUP_DISCOVERY_CAPTION),
+         ResourceString(IDS_STARTUP_DISCOVERY_FAILED).substr(0, 30)},
     };
     for (const Case& c : cases)
     {
-        CopyFolder folder(c.files);
+        CopyFolder folder(c.files, c.programPathLength);
+        if (c.programPathLength != 0) {
+            ASSERT_EQ(c.programPathLength, folder.Program().size());
+        }
         PROCESS_INFORMATION pi = Start(folder.Program());
         RunningProgram process(pi.hProcess);
         HWND box = WaitForDialog(pi.dwProcessId, false, kWaitMs);
