@@ -48,6 +48,11 @@ BOOL COrvoWinApp::InitOrvoApp(bool useHelp)
     return TRUE;
 }
 
+bool COrvoWinApp::IsOwnResourceLibrary(HINSTANCE) const
+{
+    return true;
+}
+
 int COrvoWinApp::GetLanguage()
 {
     ASSERT(AreLanguagesConsistent());

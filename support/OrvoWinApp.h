@@ -21,6 +21,9 @@ public:
     // Call from InitInstance. FALSE when the default language library (or,
     // with useHelp, the default help file) cannot be had.
     virtual BOOL InitOrvoApp(bool useHelp);
+    // Whether a loaded language library is one of this program's, so that
+    // the resource-DLL manager may make it current. Every library here.
+    virtual bool IsOwnResourceLibrary(HINSTANCE library) const;
 
     int GetLanguage();
     bool IsLanguageAvailable(int language);

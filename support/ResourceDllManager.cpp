@@ -1,5 +1,6 @@
 #include "support/ResourceDllManager.h"
 #include "support/LanguageFileName.h"
+#include "support/OrvoWinApp.h"
 #include "framework/AppCore.h"
 #include "framework/Diag.h"
 #include <memory>
@@ -74,6 +75,15 @@ bool CResourceDllManager::Load(int language)
     ASSERT(library != nullptr);
     if (library == nullptr)
         return false;
+    // A library that loads but lacks the program's resources (another
+    // program's, under this name) would leave every text and page empty.
+    COrvoWinApp* app = COrvoWinApp::GetApp();
+    if (app != nullptr && !app->IsOwnResourceLibrary(library))
+    {
+        TRACE(L"%s is not a language library of this program\n", name.GetString());
+        FreeLibrary(library);
+        return false;
+    }
     FreeResourceDll();
     AfxSetResourceHandle(library);
     m_nLanguage = language;

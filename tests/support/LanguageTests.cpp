@@ -99,6 +99,7 @@ TEST(ResourceDllManager, UnusableLanguagesChangeNothing)
         const wchar_t* what;
     } cases[] = {
         {1036, true, L"FRA file exists but is no library"},
+        {1046, true, L"PTB library is another program's"},
         {1040, false, L"no ITA file"},
         // The name would lack its language part and be support_tests.dll,
         // which exists: a language without abbreviation is never available.
@@ -116,6 +117,8 @@ TEST(ResourceDllManager, UnusableLanguagesChangeNothing)
         EXPECT_EQ(enu, AfxGetResourceHandle());
         EXPECT_STREQ(L"English", LanguageText());
     }
+    // The other program's library was freed again.
+    EXPECT_EQ(nullptr, LoadedLibrary(L"support_testsPTB.dll"));
     EXPECT_TRUE(CFilePath::Exists(BesideTestModule(L"support_tests.dll").c_str()));
     EXPECT_EQ(S_OK, CResourceDllManager::Validate());
 }

@@ -3,6 +3,7 @@
 // files, and a scratch folder that removes itself.
 #include "support/FilePath.h"
 #include "support/OrvoWinApp.h"
+#include "lang_ids.h"
 #include <windows.h>
 #include <string>
 
@@ -12,6 +13,12 @@ class CTestApp : public COrvoWinApp
 {
 public:
     bool UsesHelp() const { return m_bUseHelp; }
+    // The test libraries name their language; another program's does not.
+    bool IsOwnResourceLibrary(HINSTANCE library) const override
+    {
+        wchar_t first[2] = L"";
+        return LoadStringW(library, IDS_TEST_LANGUAGE, first, 2) > 0;
+    }
 };
 
 // Defined once in each test executable.
