@@ -7,12 +7,10 @@
 #include "engine/MPILoadMSIDll.h"
 #include "framework/ControlInit.h"
 #include "framework/Seams.h"
+#include "ids_startup.h"
 #include "ids_wizard.h"
 
 namespace {
-const UINT kCaption = 102;
-const UINT kDiscoveryFailed = 4135;
-const UINT kDiscoveryCaption = 4136;
 const UINT kHelpCommand = 0xE146;   // ID_HELP
 
 // A message from the language library, shown as it is: its text is not a
@@ -52,7 +50,7 @@ CString CQuandelApp::GetStartCommandLine()
 
 void CQuandelApp::RunWizard()
 {
-    CQuandelWizard wizard(m_pSrv, kCaption, nullptr, 0, nullptr, nullptr, nullptr);
+    CQuandelWizard wizard(m_pSrv, IDS_QUANDEL_WIZARD_CAPTION, nullptr, 0, nullptr, nullptr, nullptr);
     // The wizard's module installation page deletes the service with the pages.
     m_pSrv = nullptr;
     wizard.SetWizardMode();
@@ -77,13 +75,13 @@ BOOL CQuandelApp::InitInstance()
     AfxInitRichEdit();
     // Without the installer's entry points nothing here can work.
     if (!LoadMsiDll() || !AreMsiEntryPointsBound()) {
-        ShowResourceMessage(IDS_WZ_INSTALLER_MISSING, kDiscoveryCaption);
+        ShowResourceMessage(IDS_WZ_INSTALLER_MISSING, IDS_STARTUP_DISCOVERY_CAPTION);
         return FALSE;
     }
 
     m_pSrv = CreateService();
     if (m_pSrv->Initialize(1033) != 0) {
-        ShowResourceMessage(kDiscoveryFailed, kDiscoveryCaption);
+        ShowResourceMessage(IDS_STARTUP_DISCOVERY_FAILED, IDS_STARTUP_DISCOVERY_CAPTION);
         delete m_pSrv;
         m_pSrv = nullptr;
         return FALSE;
