@@ -1,5 +1,6 @@
 #include "setup/wizard/Quandel.h"
 #include "setup/wizard/QuandelLanguageDlg.h"
+#include "setup/wizard/QuandelLanguageLibrary.h"
 #include "setup/wizard/QuandelStartupMessages.h"
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/SetupCommandLineInfo.h"
@@ -41,6 +42,11 @@ CQuandelApp::~CQuandelApp()
 CQuandelSrv* CQuandelApp::CreateService()
 {
     return new CQuandelSrv;
+}
+
+bool CQuandelApp::IsOwnResourceLibrary(HINSTANCE library) const
+{
+    return IsQuandelLanguageLibrary(library);
 }
 
 CString CQuandelApp::GetStartCommandLine()

@@ -13,6 +13,9 @@ public:
 
     // The start-up road; FALSE on every path, so no message loop follows.
     BOOL InitInstance() override;
+    // A language library of this program holds the start-up texts and the
+    // first page; another one is refused like a missing one.
+    bool IsOwnResourceLibrary(HINSTANCE library) const override;
 
     CQuandelSrv* GetService() const { return m_pSrv; }
 

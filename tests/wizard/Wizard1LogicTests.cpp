@@ -1,9 +1,11 @@
 // The wizard's rules that need no window: the command line, the built-in
-// start-up messages, the language table, the program folder and the fonts.
+// start-up messages, the language library check, the language table, the
+// program folder and the fonts.
 #include <gtest/gtest.h>
 #include <locale.h>
 #include <string>
 #include <vector>
+#include "setup/wizard/QuandelLanguageLibrary.h"
 #include "setup/wizard/QuandelLanguageTable.h"
 #include "setup/wizard/QuandelStartupMessages.h"
 #include "setup/wizard/SetupCommandLineInfo.h"
@@ -117,6 +119,31 @@ TEST(Wizard1StartupMessages, ByThreadLocale)
         GetStartupFailureMessage(c.lcid, text, caption);
         EXPECT_EQ(c.text, text.str()) << c.lcid;
         EXPECT_STREQ(c.caption, caption) << c.lcid;
+    }
+}
+
+TEST(Wizard1LanguageLibrary, OwnLibrariesHoldTheStartupTextsAndTheFirstPage)
+{
+    struct Case
+    {
+        const wchar_t* file;   // beside this program
+        bool own;
+    };
+    const Case cases[] = {
+        {L"QuandelENU.dll", true},
+        {L"QuandelDEU.dll", true},
+        {L"SarnelleENU.dll", false},
+        {L"w1_startup_texts_only.dll", false},
+        {L"w1_first_page_only.dll", false},
+    };
+    wchar_t path[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring folder = std::wstring(path).substr(0, std::wstring(path).rfind(L'\\') + 1);
+    for (const Case& c : cases) {
+        HMODULE library = LoadLibraryW((folder + c.file).c_str());
+        ASSERT_NE(nullptr, library) << c.file;
+        EXPECT_EQ(c.own, IsQuandelLanguageLibrary(library)) << c.file;
+        FreeLibrary(library);
     }
 }
 

@@ -1,6 +1,6 @@
 // The real Quandel.exe, started from copy folders and driven through its
-// windows: refusing to start without its language library, refusing a
-// broken distribution folder or one too deep for the installer,
+// windows: refusing to start without a language library of its own,
+// refusing a broken distribution folder or one too deep for the installer,
 // and a wizard that the user cancels.
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -230,6 +230,8 @@ TEST_F(Wizard1Program, RefusesWithoutLanguageLibraryOrWithABrokenFolder)
         // The child runs in the default thread locale of this prefix, which
         // the start-up table does not list: the English row.
         {"no language library", {}, 0, builtInCaption, builtInText},
+        {"another program's library as the language library",
+         {{BinFolder() + L"SarnelleENU.dll", L"QuandelENU.dll"}}, 0, builtInCaption, builtInText},
         {"broken package",
          {{BinFolder() + L"QuandelENU.dll", L"QuandelENU.dll"},
           {(FixtureFolder(L"MP_broken") + L"Broken\\broken.msi").str(), L"MP\\Broken\\broken.msi"}},

@@ -3,14 +3,20 @@
 set(wizard1_src ${CMAKE_SOURCE_DIR}/setup/wizard)
 
 # Rules without windows; built from their own sources so they do not wait
-# for the window classes.
+# for the window classes. The language library check reads the program's
+# libraries, the plug-in's, and two with only half of what it asks for.
+foreach(half startup_texts_only first_page_only)
+  quandel_resource_dll(w1_${half} ${CMAKE_CURRENT_LIST_DIR}/${half}.rc INCLUDES ${CMAKE_SOURCE_DIR}/resources/quandel)
+endforeach()
 quandel_gtest(wizard1_logic_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1LogicTests.cpp
           ${wizard1_src}/SetupCommandLineInfo.cpp ${wizard1_src}/QuandelStartupMessages.cpp
           ${wizard1_src}/QuandelLanguageTable.cpp ${wizard1_src}/SetupProgramFolder.cpp
-          ${wizard1_src}/SetupFonts.cpp
+          ${wizard1_src}/SetupFonts.cpp ${wizard1_src}/QuandelLanguageLibrary.cpp
   LIBS framework
+  DEPENDS QuandelENU QuandelDEU SarnelleENU w1_startup_texts_only w1_first_page_only
   TIMEOUT 60)
+target_include_directories(wizard1_logic_tests PRIVATE ${CMAKE_SOURCE_DIR}/resources/quandel)
 
 # Packages of the wizard tests, and the distribution folders made of them.
 set(w1_fixtures ${CMAKE_SOURCE_DIR}/tests/fixtures/wizard1)
@@ -77,6 +83,19 @@ quandel_gtest(wizard1_nolang_tests
 quandel_gtest(wizard1_program_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1ProgramTests.cpp ${w1_support}
   LIBS wizard msi
-  DEPENDS Quandel QuandelENU wizard1_tests_langs wizard1_layout
+  DEPENDS Quandel QuandelENU SarnelleENU wizard1_tests_langs wizard1_layout
   RESOURCE_LOCK msi
   TIMEOUT 300)
+
+# Beside this one, under the name of its default language library: the
+# plug-in's English library, which is no library of the setup program.
+set(w1_foreign_lang ${CMAKE_BINARY_DIR}/bin/wizard1_foreignlang_testsENU.dll)
+add_custom_command(OUTPUT ${w1_foreign_lang}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:SarnelleENU> ${w1_foreign_lang}
+  DEPENDS SarnelleENU)
+add_custom_target(wizard1_foreignlang_tests_lang DEPENDS ${w1_foreign_lang})
+quandel_gtest(wizard1_foreignlang_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/Wizard1ForeignLanguageTests.cpp ${w1_support}
+  LIBS wizard msi
+  DEPENDS wizard1_foreignlang_tests_lang
+  TIMEOUT 60)
