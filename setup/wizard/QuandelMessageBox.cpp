@@ -1,15 +1,12 @@
 #include "setup/wizard/QuandelMessageBox.h"
 #include "framework/CString.h"
 #include "framework/Seams.h"
-
-namespace {
-const UINT kCaption = 102;
-}
+#include "ids_startup.h"
 
 int QuandelMessageBox(const wchar_t* text, UINT type)
 {
     CString caption;
-    caption.LoadString(kCaption);
+    caption.LoadString(IDS_QUANDEL_WIZARD_CAPTION);
     // No owner of its own: the seam gives the box to the registered sheet.
     return AfxShowMessageBox(nullptr, text, caption, type);
 }

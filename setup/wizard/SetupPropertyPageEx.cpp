@@ -1,12 +1,9 @@
 #include "setup/wizard/SetupPropertyPageEx.h"
 #include "setup/wizard/QuandelWizard.h"
 #include "setup/wizard/QuandelMessageBox.h"
+#include "ids_service.h"
 
 IMPLEMENT_DYNAMIC(CSetupPropertyPageEx, CPropertyPage)
-
-namespace {
-const UINT kCancelQuestion = 164;
-}
 
 CSetupPropertyPageEx::CSetupPropertyPageEx(UINT nIDTemplate, UINT nIDCaption, UINT nIDHeaderTitle,
                                            UINT nIDHeaderSubTitle)
@@ -33,7 +30,7 @@ CSetupPropertyPageEx::~CSetupPropertyPageEx()
 
 BOOL CSetupPropertyPageEx::OnQueryCancel()
 {
-    if (QuandelMessageBox(kCancelQuestion, MB_YESNO) == IDYES)
+    if (QuandelMessageBox(IDS_SRV_CANCEL_QUESTION, MB_YESNO) == IDYES)
         return CPropertyPage::OnQueryCancel();
     return FALSE;
 }
