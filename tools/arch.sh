@@ -51,3 +51,27 @@ quandel_x86_runs() {
   fi
   return 1
 }
+
+# quandel_pick_arch TOOL CHOICE: the one build a tool runs, in quandel_arch.
+# CHOICE x64 takes the 64-bit build; x86 the 32-bit one, or fails at once
+# where it cannot run; empty the 32-bit one where it runs, else the 64-bit
+# one. Says which, and why, in one line.
+quandel_pick_arch() {
+  local tool=$1 choice=$2
+  if [ "$choice" = x64 ]; then
+    quandel_arch=x64
+    echo "$tool: x64 chosen: the 64-bit build of the same code"
+    return 0
+  fi
+  quandel_configure "$base/x86" x86 || return 1
+  if quandel_x86_runs "$base/x86"; then
+    quandel_arch=x86
+    echo "$tool: the 32-bit build, as it ships"
+  elif [ "$choice" = x86 ]; then
+    echo "$tool: this machine cannot run 32-bit programs ($quandel_x86_reason): x86 cannot run here" >&2
+    return 1
+  else
+    quandel_arch=x64
+    echo "$tool: this machine cannot run 32-bit programs ($quandel_x86_reason): this is the 64-bit build of the same code"
+  fi
+}
